@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <cstdint>
+#include <span>
+
+namespace dorvak {
+
+// One-pixel solid pen writing straight into the scanlines of a 32-bit image. Pixels
+// outside the image are dropped.
+class Raster {
+public:
+    Raster(QImage& image, std::uint32_t pixel);
+
+    void plot(int x, int y) {
+        if (unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_))
+            bits_[y * stride_ + x] = pixel_;
+    }
+
+    // Integer Bresenham from `from` to `to`, the end pixel left unpainted.
+    void line(QPoint from, QPoint to);
+
+    // Each segment as line(); a closed path also joins the last point to the first.
+    void polyline(std::span<const QPoint> points, bool closed);
+
+private:
+    template <bool Clip> void bresenham(QPoint from, QPoint to);
+    void span(QPoint from, QPoint to);
+
+    std::uint32_t* bits_;
+    qsizetype stride_;
+    int width_;
+    int height_;
+    std::uint32_t pixel_;
+};
+
+// The pixels a line() or polyline() can touch, for change tracking.
+QRect boundingRect(std::span<const QPoint> points);
+
+} // namespace dorvak

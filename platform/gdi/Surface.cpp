@@ -1,0 +1,176 @@
+#include "platform/gdi/Surface.h"
+
+#include "platform/gdi/HandleTable.h"
+#include "platform/gdi/Raster.h"
+
+#include <QPainter>
+#include <cmath>
+#include <vector>
+
+namespace dorvak {
+
+namespace {
+
+HandleTable<Surface*>& deviceContexts() {
+    static HandleTable<Surface*> table(0x0DC00001);
+    return table;
+}
+
+double twipsPerUnit(ScaleMode unit) {
+    switch (unit) {
+    case ScaleMode::Twips:
+        return 1.0;
+    case ScaleMode::Points:
+        return 20.0;
+    case ScaleMode::Pixels:
+        return twipsPerPixel;
+    case ScaleMode::Inches:
+        return 1440.0;
+    case ScaleMode::Millimeters:
+        return 1440.0 / 25.4;
+    case ScaleMode::Centimeters:
+        return 1440.0 / 2.54;
+    case ScaleMode::Himetric:
+        return 1440.0 / 2540.0;
+    }
+    return 1.0;
+}
+
+// 96 dots per inch, so that font point sizes become the pixel sizes of the desktop.
+constexpr int dotsPerMeter = 3780;
+
+QImage blankImage(int width, int height) {
+    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
+}
+
+} // namespace
+
+Surface* surfaceFromHdc(std::uint32_t hdc) {
+    Surface** surface = deviceContexts().find(hdc);
+    return surface ? *surface : nullptr;
+}
+
+Surface::Surface(int width, int height)
+    : image_(blankImage(width, height))
+    , penPixel_(pixelFromPlain(translateColor(foreColor_)))
+    , hdc_(deviceContexts().add(this)) {
+    cls();
+}
+
+Surface::~Surface() {
+    deviceContexts().remove(hdc_);
+}
+
+void Surface::resize(int width, int height) {
+    if (width == image_.width() && height == image_.height())
+        return;
+    const QImage previous = image_;
+    image_ = blankImage(width, height);
+    cls();
+    QPainter painter(&image_);
+    painter.drawImage(0, 0, previous);
+}
+
+double Surface::scaleWidth() const {
+    return scaleX(width(), ScaleMode::Pixels, scaleMode_);
+}
+
+double Surface::scaleHeight() const {
+    return scaleY(height(), ScaleMode::Pixels, scaleMode_);
+}
+
+double Surface::scaleX(double value, ScaleMode from, ScaleMode to) {
+    return value * twipsPerUnit(from) / twipsPerUnit(to);
+}
+
+int Surface::toPixels(double value) const {
+    // Ties to even, as the runtime rounds coordinates.
+    return int(std::nearbyint(scaleX(value, scaleMode_, ScaleMode::Pixels)));
+}
+
+void Surface::setBackColor(OleColor color) {
+    translateColor(color);
+    backColor_ = color;
+    cls();
+}
+
+void Surface::setForeColor(OleColor color) {
+    penPixel_ = pixelFromPlain(translateColor(color));
+    foreColor_ = color;
+}
+
+void Surface::setMaskColor(OleColor color) {
+    translateColor(color);
+    maskColor_ = color;
+}
+
+void Surface::setPicture(const QImage& picture) {
+    picture_ = picture;
+    cls();
+}
+
+void Surface::cls() {
+    image_.fill(pixelFromPlain(translateColor(backColor_)));
+    if (!picture_.isNull()) {
+        QPainter painter(&image_);
+        painter.drawImage(0, 0, picture_);
+    }
+    penPosition_ = QPoint();
+    markChanged(image_.rect());
+}
+
+void Surface::paintPicture(const QImage& picture, double x, double y) {
+    const QPoint at(toPixels(x), toPixels(y));
+    QPainter painter(&image_);
+    painter.drawImage(at, picture);
+    markChanged(QRect(at, picture.size()));
+}
+
+void Surface::line(double x1, double y1, double x2, double y2, OleColor color) {
+    const QPoint ends[] = {{toPixels(x1), toPixels(y1)}, {toPixels(x2), toPixels(y2)}};
+    Raster(image_, pixelFromPlain(translateColor(color))).line(ends[0], ends[1]);
+    markChanged(boundingRect(ends));
+}
+
+QRegion Surface::visibleRegion() const {
+    if (backStyle_ == Opaque)
+        return QRegion(image_.rect());
+    if (maskPicture_.isNull())
+        return {};
+    const QImage mask = maskPicture_.convertToFormat(QImage::Format_RGB32);
+    const std::uint32_t seeThrough = pixelFromPlain(translateColor(maskColor_)) & 0xFFFFFFu;
+    const int width = std::min(mask.width(), image_.width());
+    const int height = std::min(mask.height(), image_.height());
+    // One band per row, spans in x order: the form QRegion::setRects() takes as it is.
+    std::vector<QRect> spans;
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(mask.constScanLine(y));
+        for (int x = 0; x < width;) {
+            if ((row[x] & 0xFFFFFFu) == seeThrough) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width && (row[x] & 0xFFFFFFu) != seeThrough)
+                ++x;
+            spans.emplace_back(start, y, x - start, 1);
+        }
+    }
+    QRegion region;
+    region.setRects(spans.data(), int(spans.size()));
+    return region;
+}
+
+void Surface::refresh() {
+    if (changed_.isEmpty())
+        return;
+    const QRegion changed(changed_);
+    changed_ = QRect();
+    if (refreshHandler_)
+        refreshHandler_(changed);
+}
+
+} // namespace dorvak

@@ -1,0 +1,144 @@
+#include "platform/gdi/Surface.h"
+#include "platform/runtime/RuntimeError.h"
+#include "tests/platform/gdi/PixelMap.h"
+
+#include <gtest/gtest.h>
+
+namespace dorvak {
+namespace {
+
+constexpr OleColor white = 0xFFFFFF;
+constexpr OleColor red = 0x0000FF;
+
+TEST(OleTranslateColor, PlainValuesPassAndSystemColoursComeFromTheTable) {
+    OleColor out = 0;
+    ASSERT_TRUE(OleTranslateColor(0x00123456, nullptr, &out));
+    EXPECT_EQ(out, 0x00123456u);
+    ASSERT_TRUE(OleTranslateColor(0x8000000F, nullptr, &out)); // button face
+    EXPECT_EQ(out, rgb(0xF0, 0xF0, 0xF0));
+    ASSERT_TRUE(OleTranslateColor(0x80000002, nullptr, &out)); // red-first table order
+    EXPECT_EQ(out, rgb(0x99, 0xB4, 0xD1));
+    ASSERT_TRUE(OleTranslateColor(0x8000001E, nullptr, &out)); // last index, 30
+    EXPECT_EQ(out, rgb(0xF0, 0xF0, 0xF0));
+
+    out = 42;
+    EXPECT_FALSE(OleTranslateColor(0x8000001F, nullptr, &out));
+    EXPECT_FALSE(OleTranslateColor(0xFFFFFFFF, nullptr, &out));
+    EXPECT_FALSE(OleTranslateColor(0x81000001, nullptr, &out));
+    EXPECT_EQ(out, 42u) << "a failed translation leaves the output alone";
+
+    EXPECT_EQ(translateColor(0x80000015), rgb(0x69, 0x69, 0x69));
+    try {
+        translateColor(0x80000040);
+        FAIL() << "a bad system index must raise";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.code(), ErrorCode::InvalidCall);
+    }
+}
+
+TEST(Surface, ScaleUnitsAndSizes) {
+    Surface surface(81, 33);
+    EXPECT_EQ(surface.widthTwips(), 1215);
+    EXPECT_EQ(surface.heightTwips(), 495);
+    EXPECT_EQ(surface.scaleWidth(), 1215.0);
+    surface.setScaleMode(ScaleMode::Pixels);
+    EXPECT_EQ(surface.scaleWidth(), 81.0);
+    EXPECT_EQ(surface.scaleHeight(), 33.0);
+    // 2540 hundredths of a millimetre are one inch: 96 pixels.
+    EXPECT_DOUBLE_EQ(Surface::scaleX(2540, ScaleMode::Himetric, ScaleMode::Pixels), 96.0);
+    EXPECT_DOUBLE_EQ(Surface::scaleY(1440, ScaleMode::Twips, ScaleMode::Pixels), 96.0);
+}
+
+TEST(Surface, BackColourClearsAndClsRestoresThePicture) {
+    Surface surface(4, 3);
+    surface.setBackColor(white);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("....", "....", "...."));
+
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(pixelFromPlain(red));
+    surface.setPicture(picture);
+    surface.line(0, 2, 4, 2, red); // twips mode: (0,2)-(4,2) twips is pixel 0 to 0
+    surface.setScaleMode(ScaleMode::Pixels);
+    surface.line(0, 2, 4, 2, red);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("##..", "##..", "####"));
+
+    surface.cls();
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("##..", "##..", "...."));
+    surface.setBackColor(0x8000000F);
+    EXPECT_EQ(surface.backColor(), 0x8000000Fu) << "kept untranslated";
+    EXPECT_EQ(plainFromPixel(surface.image().pixel(3, 2)), rgb(0xF0, 0xF0, 0xF0));
+    EXPECT_THROW(surface.setForeColor(0x80000099), RuntimeError);
+}
+
+TEST(Surface, LinesInTwipsLandOnWholePixels) {
+    Surface surface(5, 4);
+    surface.setBackColor(white);
+    // The skin's frame: a column 15 twips in and a row one pixel above the bottom.
+    surface.line(15, 0, 15, surface.heightTwips(), red);
+    surface.line(0, surface.heightTwips() - 15, surface.widthTwips() - 15,
+                 surface.heightTwips() - 15, red);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows(".#...", ".#...", ".#...", "####."));
+}
+
+TEST(Surface, PaintPictureAndResizeKeepDrawing) {
+    Surface surface(3, 2);
+    surface.setBackColor(white);
+    surface.setScaleMode(ScaleMode::Pixels);
+    QImage dot(1, 1, QImage::Format_RGB32);
+    dot.fill(pixelFromPlain(red));
+    surface.paintPicture(dot, 2, 1);
+    surface.resize(4, 3);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("....", "..#.", "...."));
+}
+
+TEST(Surface, RefreshHandsOverOnlyTheChangedArea) {
+    Surface surface(20, 10);
+    surface.setScaleMode(ScaleMode::Pixels);
+    std::vector<QRegion> refreshed;
+    surface.setRefreshHandler([&](const QRegion& changed) { refreshed.push_back(changed); });
+
+    surface.refresh(); // the initial clear
+    surface.refresh(); // nothing new
+    surface.line(2, 3, 6, 3, red);
+    surface.line(-5, 8, 3, 8, red); // partly outside
+    surface.refresh();
+
+    ASSERT_EQ(refreshed.size(), 2u);
+    EXPECT_EQ(refreshed[0], QRegion(0, 0, 20, 10));
+    EXPECT_EQ(refreshed[1].boundingRect(), QRect(QPoint(0, 3), QPoint(6, 8)));
+}
+
+TEST(Surface, MaskColourMakesPixelsSeeThroughOnlyWhenTransparent) {
+    Surface surface(4, 2);
+    surface.setBackColor(white);
+    surface.setScaleMode(ScaleMode::Pixels);
+    surface.line(1, 0, 3, 0, red);
+    surface.setMaskColor(white);
+    surface.setMaskPicture(surface.image());
+
+    EXPECT_EQ(surface.visibleRegion(), QRegion(0, 0, 4, 2)) << "opaque shows everything";
+    surface.setBackStyle(Surface::Transparent);
+    EXPECT_EQ(surface.visibleRegion(), QRegion(1, 0, 2, 1));
+
+    // The default button face, given as a system colour, matches its translated pixels.
+    surface.setBackColor(0x8000000F);
+    surface.setMaskColor(0x8000000F);
+    surface.setMaskPicture(surface.image());
+    EXPECT_TRUE(surface.visibleRegion().isEmpty());
+}
+
+TEST(Surface, DeviceContextHandleDiesWithTheSurface) {
+    std::uint32_t hdc = 0;
+    {
+        Surface surface(1, 1);
+        hdc = surface.hdc();
+        EXPECT_EQ(surfaceFromHdc(hdc), &surface);
+        Surface other(1, 1);
+        EXPECT_NE(other.hdc(), hdc);
+    }
+    EXPECT_EQ(surfaceFromHdc(hdc), nullptr);
+    EXPECT_EQ(surfaceFromHdc(0), nullptr);
+}
+
+} // namespace
+} // namespace dorvak
