@@ -1,0 +1,20 @@
+#include "platform/runtime/Clock.h"
+
+#include <ctime>
+
+namespace dorvak {
+
+Date localDateTime(std::chrono::system_clock::time_point instant) {
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(instant));
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return makeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                        local.tm_min, local.tm_sec == 60 ? 59 : local.tm_sec);
+}
+
+Date currentDateTime() {
+    return localDateTime(std::chrono::system_clock::now());
+}
+
+} // namespace dorvak
