@@ -43,26 +43,8 @@ char32_t takeCodePoint(std::string_view text, std::size_t& at) {
     return codePoint;
 }
 
-void appendUtf8(std::string& text, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        text += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        text += static_cast<char>(0xC0 | (codePoint >> 6));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        text += static_cast<char>(0xE0 | (codePoint >> 12));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (codePoint >> 18));
-        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
 // Words compare without case and without the Turkish letters' marks, so "MAYIS", "Mayıs"
-// and "mayis" are one word, whichever "i" the keyboard produced.
+// and "mayis" are one word, whichever "i" the keyboard produced. Always ASCII when changed.
 char32_t folded(char32_t c) {
     if (c >= 'A' && c <= 'Z')
         return c - 'A' + 'a';
@@ -92,8 +74,15 @@ char32_t folded(char32_t c) {
 
 std::string foldedWord(std::string_view text) {
     std::string word;
-    for (std::size_t at = 0; at < text.size();)
-        appendUtf8(word, folded(takeCodePoint(text, at)));
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        const char32_t c = takeCodePoint(text, at);
+        const char32_t plain = folded(c);
+        if (plain == c)
+            word += text.substr(start, at - start);
+        else
+            word += static_cast<char>(plain);
+    }
     return word;
 }
 
@@ -225,28 +214,16 @@ private:
     }
 
     void assignNumericDate(const Field& first, const Field& second, const Field& third) {
-        if (first.digits > 2) {
+        const DateOrder order = locale_.dateOrder();
+        if (first.digits > 2 || order == DateOrder::YearMonthDay) {
             setYear(first);
             month_ = second.value;
             day_ = dayField(third);
-            return;
-        }
-        switch (locale_.dateOrder()) {
-        case DateOrder::DayMonthYear:
-            day_ = first.value;
-            month_ = second.value;
+        } else {
+            const bool dayFirst = order == DateOrder::DayMonthYear;
+            day_ = dayFirst ? first.value : second.value;
+            month_ = dayFirst ? second.value : first.value;
             setYear(third);
-            break;
-        case DateOrder::MonthDayYear:
-            month_ = first.value;
-            day_ = second.value;
-            setYear(third);
-            break;
-        case DateOrder::YearMonthDay:
-            setYear(first);
-            month_ = second.value;
-            day_ = dayField(third);
-            break;
         }
     }
 
