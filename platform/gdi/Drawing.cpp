@@ -1,0 +1,83 @@
+#include "platform/gdi/Drawing.h"
+
+#include "platform/gdi/EllipsePath.h"
+#include "platform/gdi/Raster.h"
+#include "platform/gdi/Surface.h"
+
+#include <vector>
+
+namespace dorvak {
+
+namespace {
+
+bool drawPath(HDC hdc, const std::vector<QPoint>& path, bool closed) {
+    Surface* surface = surfaceFromHdc(hdc);
+    if (!surface)
+        return false;
+    Raster(surface->image(), surface->penPixel()).polyline(path, closed);
+    surface->markChanged(boundingRect(path));
+    return true;
+}
+
+} // namespace
+
+bool MoveToEx(HDC hdc, int x, int y, POINT* previous) {
+    Surface* surface = surfaceFromHdc(hdc);
+    if (!surface)
+        return false;
+    if (previous)
+        *previous = {surface->penPosition().x(), surface->penPosition().y()};
+    surface->setPenPosition(QPoint(x, y));
+    return true;
+}
+
+bool LineTo(HDC hdc, int x, int y) {
+    Surface* surface = surfaceFromHdc(hdc);
+    if (!surface)
+        return false;
+    const QPoint ends[] = {surface->penPosition(), QPoint(x, y)};
+    Raster(surface->image(), surface->penPixel()).line(ends[0], ends[1]);
+    surface->markChanged(boundingRect(ends));
+    surface->setPenPosition(ends[1]);
+    return true;
+}
+
+bool Polygon(HDC hdc, const POINT* points, int count) {
+    if (!points || count < 2)
+        return false;
+    std::vector<QPoint> path;
+    path.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        path.emplace_back(points[i].x, points[i].y);
+    return drawPath(hdc, path, true);
+}
+
+bool RoundRect(HDC hdc, int left, int top, int right, int bottom, int cornerWidth,
+               int cornerHeight) {
+    return drawPath(hdc, roundRectPath(left, top, right, bottom, cornerWidth, cornerHeight), true);
+}
+
+bool Arc(HDC hdc, int left, int top, int right, int bottom, int startX, int startY, int endX,
+         int endY) {
+    return drawPath(hdc, arcPath(left, top, right, bottom, startX, startY, endX, endY), false);
+}
+
+OleColor SetPixel(HDC hdc, int x, int y, OleColor color) {
+    Surface* surface = surfaceFromHdc(hdc);
+    const std::optional<OleColor> plain = plainColor(color);
+    if (!surface || !plain || !surface->image().rect().contains(x, y))
+        return invalidColor;
+    Raster(surface->image(), pixelFromPlain(*plain)).plot(x, y);
+    surface->markChanged(QRect(x, y, 1, 1));
+    return *plain;
+}
+
+OleColor GetPixel(HDC hdc, int x, int y) {
+    const Surface* surface = surfaceFromHdc(hdc);
+    if (!surface || !surface->image().rect().contains(x, y))
+        return invalidColor;
+    return plainFromPixel(
+        reinterpret_cast<const std::uint32_t*>(surface->image().constScanLine(y))[x]);
+}
+
+} // namespace dorvak
