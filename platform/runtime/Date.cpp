@@ -24,16 +24,18 @@ year_month_day calendarDayOf(long long dayNumber) {
     return year_month_day{dayZero + days{dayNumber}};
 }
 
-bool isSupported(const year_month_day& date) {
-    return date.ok() && static_cast<int>(date.year()) >= minimumYear &&
-           static_cast<int>(date.year()) <= maximumYear;
+[[noreturn]] void notACalendarDay() {
+    throw RuntimeError(ErrorCode::InvalidCall, "not a supported calendar date");
 }
 
 year_month_day checkedCalendarDay(int y, int m, int d) {
+    // Plain range checks first: the calendar types keep only the low bits of a month or day.
+    if (y < minimumYear || y > maximumYear || m < 1 || m > 12 || d < 1 || d > 31)
+        notACalendarDay();
     const year_month_day date{year{y}, month{static_cast<unsigned>(m)},
                               day{static_cast<unsigned>(d)}};
-    if (m < 1 || d < 1 || !isSupported(date))
-        throw RuntimeError(ErrorCode::InvalidCall, "not a supported calendar date");
+    if (!date.ok())
+        notACalendarDay();
     return date;
 }
 

@@ -42,6 +42,9 @@ TEST(DateTest, OnlyRealDaysOfTheSupportedYearsCanBeMade) {
     EXPECT_EQ(errorOf([] { makeDate(2025, 0, 1); }), ErrorCode::InvalidCall);
     EXPECT_EQ(errorOf([] { makeDate(2025, 1, 0); }), ErrorCode::InvalidCall);
     EXPECT_EQ(errorOf([] { makeDate(2025, -11, 1); }), ErrorCode::InvalidCall);
+    EXPECT_EQ(errorOf([] { makeDate(2025, 257, 1); }), ErrorCode::InvalidCall);
+    EXPECT_EQ(errorOf([] { makeDate(2025, 1, 257); }), ErrorCode::InvalidCall);
+    EXPECT_EQ(errorOf([] { makeDate(75535, 1, 1); }), ErrorCode::InvalidCall);
     EXPECT_EQ(errorOf([] { makeDate(99, 12, 31); }), ErrorCode::InvalidCall);
     EXPECT_EQ(errorOf([] { makeDate(10000, 1, 1); }), ErrorCode::InvalidCall);
     EXPECT_EQ(errorOf([] { makeDateTime(2025, 1, 1, 24, 0, 0); }), ErrorCode::InvalidCall);
