@@ -1,0 +1,59 @@
+#include "platform/gdi/Text.h"
+#include "platform/gdi/CodePage.h"
+#include "platform/gdi/Surface.h"
+
+#include <gtest/gtest.h>
+
+namespace dorvak {
+namespace {
+
+TEST(CodePage, TurkishLettersMapToWindows1254AndTheRestBecomesAQuestionMark) {
+    const std::string bytes = toSystemCodePage(std::string_view("Çıkış Ğğİş €ü ✓日"));
+    EXPECT_EQ(bytes, "\xC7\xFD"
+                     "k\xFD\xFE \xD0\xF0\xDD\xFE \x80\xFC ??");
+    EXPECT_EQ(fromSystemCodePage(bytes), QString::fromUtf8("Çıkış Ğğİş €ü ??"));
+    EXPECT_EQ(toSystemCodePage(QString::fromUtf8("Şafak Hesapla")), "\xDE"
+                                                                    "afak Hesapla");
+}
+
+TEST(TextOutA, DrawsOnlyTheExactForeColourInsideTheMeasuredBox) {
+    Surface surface(80, 30);
+    surface.setBackColor(0xFFFFFF);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(13);
+    surface.setFont(font);
+    surface.setForeColor(0x00336699);
+    const HDC hdc = surface.hdc();
+
+    const std::string caption = toSystemCodePage(QString::fromUtf8("Çıkış"));
+    SIZE extent;
+    ASSERT_TRUE(GetTextExtentPoint32A(hdc, caption.data(), int(caption.size()), &extent));
+    EXPECT_GT(extent.cx, 20);
+    EXPECT_GE(extent.cy, 13);
+    ASSERT_TRUE(TextOutA(hdc, 5, 4, caption.data(), int(caption.size())));
+
+    const QRect box(5, 4, extent.cx, extent.cy);
+    int inked = 0;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            const OleColor pixel = plainFromPixel(surface.image().pixel(x, y));
+            ASSERT_TRUE(pixel == 0x00336699 || pixel == 0xFFFFFF)
+                << "blended pixel " << std::hex << pixel << " at " << x << "," << y;
+            if (pixel == 0x00336699) {
+                ++inked;
+                EXPECT_TRUE(box.contains(x, y)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(inked, 30);
+
+    SIZE empty;
+    ASSERT_TRUE(GetTextExtentPoint32A(hdc, "", 0, &empty));
+    EXPECT_EQ(empty.cx, 0);
+    EXPECT_EQ(empty.cy, extent.cy) << "an empty caption still has the line height";
+    EXPECT_FALSE(TextOutA(0, 0, 0, "a", 1));
+    EXPECT_FALSE(GetTextExtentPoint32A(0xDEAD, "a", 1, &empty));
+}
+
+} // namespace
+} // namespace dorvak
