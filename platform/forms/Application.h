@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace dorvak {
+
+class Form;
+class Printer;
+
+// Where a new control is placed: its host window, the widget that contains it (the window
+// or a containing control) and its name, with the index of a control-array element (-1
+// when not part of an array).
+struct ControlSite {
+    Form* form = nullptr;
+    QWidget* container = nullptr;
+    QString name;
+    int index = -1;
+};
+
+// Creates a control of one kind at its site; the control's parent is the site's container.
+using ControlFactory = std::function<QObject*(const ControlSite& site)>;
+
+// The application object, one per program: its title, the kinds of control that windows
+// can be built from, the windows loaded, and the end of the program when the last window
+// is unloaded.
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    // Registers the built-in control kinds and makes the design fonts available.
+    Application();
+    ~Application() override;
+
+    static Application* instance();
+    // "Velto Dorvak Programı": the title of message boxes that give none of their own.
+    static QString title();
+
+    // The program registers the kinds of its own user controls ("Button", "xVistaForm").
+    void registerControlKind(const QString& kind, ControlFactory factory);
+    // Raises RuntimeError (invalid call) for a kind nobody registered.
+    QObject* createControl(const QString& kind, const ControlSite& site) const;
+
+    // The windows loaded, in the order they were loaded.
+    const std::vector<Form*>& forms() const { return forms_; }
+    // The loaded window of class F, or nullptr: one instance per window class, as the
+    // program addresses its windows by name.
+    template <typename F> F* loadedForm() const {
+        for (Form* form : forms_)
+            if (auto* wanted = dynamic_cast<F*>(form))
+                return wanted;
+        return nullptr;
+    }
+    // The loaded window of class F, loaded first when there is none; then shown.
+    template <typename F> F* showForm() {
+        F* form = loadedForm<F>();
+        if (!form)
+            form = new F;
+        form->Show();
+        return form;
+    }
+
+    // By default the program ends when its last window is unloaded; tests turn that off and
+    // watch lastFormUnloaded instead.
+    void setQuitOnLastFormUnloaded(bool quit) { quitOnLastFormUnloaded_ = quit; }
+
+    Printer& printer() { return *printer_; }
+
+signals:
+    void lastFormUnloaded();
+
+private:
+    friend class Form;
+    void formLoaded(Form* form);
+    void formUnloaded(Form* form);
+
+    std::map<QString, ControlFactory> kinds_;
+    std::vector<Form*> forms_;
+    std::unique_ptr<Printer> printer_;
+    bool quitOnLastFormUnloaded_ = true;
+};
+
+// Lets pending events (paints, timer ticks, input) run from inside a loop of a handler.
+void DoEvents();
+
+} // namespace dorvak

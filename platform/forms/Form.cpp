@@ -1,0 +1,343 @@
+#include "platform/forms/Form.h"
+
+#include "platform/forms/Application.h"
+#include "platform/forms/DesignProperties.h"
+#include "platform/forms/MousePointer.h"
+#include "platform/forms/Timer.h"
+#include "platform/forms/Twips.h"
+#include "platform/forms/UserControl.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+
+namespace dorvak {
+namespace {
+
+Qt::WindowFlags flagsFor(int borderStyle) {
+    switch (borderStyle) {
+    case Form::BorderNone:
+        return Qt::Window | Qt::FramelessWindowHint;
+    case Form::BorderFixedSingle:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+               Qt::MSWindowsFixedSizeDialogHint;
+    case Form::BorderFixedToolWindow:
+        return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    default:
+        return Qt::Window;
+    }
+}
+
+bool isFixedSize(int borderStyle) {
+    return borderStyle == Form::BorderFixedSingle || borderStyle == Form::BorderFixedToolWindow;
+}
+
+} // namespace
+
+Form::Form(const QString& designName)
+    : Form(loadFormDesign(designName)) {}
+
+Form::Form(const FormDesign& design)
+    : SurfaceWidget(nullptr, flagsFor(BorderSizable)) {
+    Application* application = Application::instance();
+    if (!application)
+        throw RuntimeError(ErrorCode::InvalidCall, "a window needs the application object");
+    setObjectName(design.name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    build(design);
+    application->formLoaded(this);
+}
+
+Form::~Form() {
+    if (Application* application = Application::instance(); application && !unloading_)
+        application->formUnloaded(this);
+}
+
+void Form::build(const FormDesign& design) {
+    applyDesignProperties(*this, design.properties);
+    // Containers may be listed after the controls they contain: create a control once its
+    // container exists.
+    std::vector<const ControlDesign*> pending;
+    for (const ControlDesign& control : design.controls)
+        pending.push_back(&control);
+    while (!pending.empty()) {
+        const auto before = pending.size();
+        std::erase_if(pending, [this](const ControlDesign* control) {
+            QWidget* container = this;
+            if (!control->container.isEmpty()) {
+                container = qobject_cast<QWidget*>(findControl(control->container));
+                if (!container)
+                    return false;
+            }
+            createControl(*control, container);
+            return true;
+        });
+        if (pending.size() == before)
+            throw RuntimeError(ErrorCode::InvalidCall,
+                               "design description: no container " +
+                                   pending.front()->container.toStdString());
+    }
+    stackAndOrder(design);
+}
+
+QObject* Form::createControl(const ControlDesign& design, QWidget* container) {
+    const ControlSite site{this, container, design.name, design.index};
+    QObject* control = Application::instance()->createControl(design.kind, site);
+    controls_.push_back({design.name, design.index, control});
+    if (auto* widget = qobject_cast<QWidget*>(control))
+        widget->setGeometry(pixelsFromTwips(design.left), pixelsFromTwips(design.top),
+                            pixelsFromTwips(design.width), pixelsFromTwips(design.height));
+    if (auto* userControl = qobject_cast<UserControl*>(control))
+        userControl->start(PropertyBag(design.bag));
+    else
+        applyDesignProperties(*control, design.properties);
+    return control;
+}
+
+void Form::stackAndOrder(const FormDesign& design) {
+    // Raising from the back to the front leaves the first listed control on top.
+    std::multimap<int, QWidget*> tabOrder;
+    for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it) {
+        auto* widget = qobject_cast<QWidget*>(findControl(it->name, it->index));
+        if (!widget)
+            continue;
+        widget->raise();
+        const QJsonValue tabIndex = it->properties.value(QLatin1String("TabIndex"));
+        if (!tabIndex.isUndefined() && widget->focusPolicy() & Qt::TabFocus)
+            tabOrder.emplace(tabIndex.toInt(), widget);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : tabOrder) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QObject* Form::findControl(const QString& name, int index) const {
+    for (const ControlEntry& entry : controls_)
+        if (entry.index == index && entry.name.compare(name, Qt::CaseInsensitive) == 0)
+            return entry.object;
+    return nullptr;
+}
+
+QString Form::displayNameOf(const QObject* control) const {
+    for (const ControlEntry& entry : controls_)
+        if (entry.object == control)
+            return entry.index < 0 ? entry.name
+                                   : QStringLiteral("%1(%2)").arg(entry.name).arg(entry.index);
+    return {};
+}
+
+std::vector<UserControl*> Form::userControls() const {
+    std::vector<UserControl*> found;
+    for (const ControlEntry& entry : controls_)
+        if (auto* userControl = qobject_cast<UserControl*>(entry.object.data()))
+            found.push_back(userControl);
+    return found;
+}
+
+void Form::Load() {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    runHandler([this] { Form_Load(); });
+}
+
+void Form::Show() {
+    Load();
+    if (unloading_)
+        return; // Form_Load unloaded the window again
+    if (!placed_ && startUpPosition_ == StartUpCenterScreen)
+        centreOnScreen();
+    placed_ = true;
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Unload() {
+    if (unloading_)
+        return;
+    unloading_ = true;
+    runHandler([this] { Form_Unload(); });
+    for (UserControl* userControl : userControls())
+        userControl->end();
+    // The window lives on until control returns to the event loop; its timers end now.
+    for (Timer* timer : findChildren<Timer*>())
+        timer->setEnabled(false);
+    hide();
+    Application::instance()->formUnloaded(this);
+    deleteLater();
+}
+
+void Form::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form::setBorderStyle(int style) {
+    borderStyle_ = style;
+    const bool wasVisible = isVisible();
+    setWindowFlags(flagsFor(style));
+    if (isFixedSize(style)) {
+        setFixedSize(size());
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    // Changing the flags hides a shown window; the border changes, the window stays.
+    if (wasVisible)
+        show();
+}
+
+double Form::ClientWidth() const {
+    return twipsFromPixels(width());
+}
+double Form::ClientHeight() const {
+    return twipsFromPixels(height());
+}
+
+void Form::setClientWidth(double twips) {
+    const int pixels = pixelsFromTwips(twips);
+    if (isFixedSize(borderStyle_))
+        setFixedWidth(pixels);
+    resize(pixels, height());
+}
+
+void Form::setClientHeight(double twips) {
+    const int pixels = pixelsFromTwips(twips);
+    if (isFixedSize(borderStyle_))
+        setFixedHeight(pixels);
+    resize(width(), pixels);
+}
+
+void Form::setPicture(const QImage& picture) {
+    surface().setPicture(picture);
+    Cls();
+}
+
+void Form::setIcon(const QImage& icon) {
+    icon_ = icon;
+    setWindowIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+}
+
+void Form::setBackColor(OleColor color) {
+    surface().setBackColor(color);
+    Cls();
+}
+
+void Form::setFont(const QFont& font) {
+    QWidget::setFont(font);
+    surface().setFont(font);
+}
+
+int Form::WindowState() const {
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized)
+        return 1;
+    return state & Qt::WindowMaximized ? 2 : 0;
+}
+
+void Form::setWindowState(int state) {
+    switch (state) {
+    case 1:
+        showMinimized();
+        break;
+    case 2:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+}
+
+void Form::setMousePointer(std::int16_t pointer) {
+    mousePointer_ = pointer;
+    applyMousePointer(*this, pointer, QImage());
+}
+
+double Form::Left() const {
+    return twipsFromPixels(frameGeometry().x());
+}
+double Form::Top() const {
+    return twipsFromPixels(frameGeometry().y());
+}
+double Form::Width() const {
+    return twipsFromPixels(frameGeometry().width());
+}
+double Form::Height() const {
+    return twipsFromPixels(frameGeometry().height());
+}
+
+void Form::Move(double left, double top) {
+    move(pixelsFromTwips(left), pixelsFromTwips(top));
+}
+
+void Form::Move(double left, double top, double width, double height) {
+    const QSize frame = frameGeometry().size() - size();
+    move(pixelsFromTwips(left), pixelsFromTwips(top));
+    resize(pixelsFromTwips(width) - frame.width(), pixelsFromTwips(height) - frame.height());
+}
+
+void Form::setWidth(double twips) {
+    Move(Left(), Top(), twips, Height());
+}
+void Form::setHeight(double twips) {
+    Move(Left(), Top(), Width(), twips);
+}
+
+void Form::Cls() {
+    surface().cls();
+    surface().refresh();
+}
+
+void Form::Line(double x1, double y1, double x2, double y2, OleColor color) {
+    surface().line(x1, y1, x2, y2, color);
+    surface().refresh();
+}
+
+void Form::Refresh() {
+    surface().refresh();
+    update();
+}
+
+bool Form::event(QEvent* event) {
+    if (raiseMouseEvent(event, *this, [this](double pixels) { return toScaleUnits(pixels); }))
+        return true;
+    if (event->type() == QEvent::WindowActivate)
+        runHandler([this] { Form_Activate(); });
+    return SurfaceWidget::event(event);
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    SurfaceWidget::resizeEvent(event);
+    Resize.raise();
+    if (!autoRedraw_)
+        Paint.raise();
+}
+
+void Form::showEvent(QShowEvent* event) {
+    SurfaceWidget::showEvent(event);
+    if (!autoRedraw_)
+        Paint.raise();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // Closing from the window frame unloads the window like Unload().
+    event->ignore();
+    Unload();
+}
+
+} // namespace dorvak

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "platform/forms/Event.h"
+#include "platform/forms/FormDesign.h"
+#include "platform/forms/MouseEvents.h"
+#include "platform/forms/SurfaceWidget.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <cstdint>
+#include <vector>
+
+namespace dorvak {
+
+class UserControl;
+
+// A top-level window built from its design description. Its controls are created in the
+// listed order, stacked front-to-back as listed, with positions in twips. It draws on its own
+// Surface (background picture, persistent drawing under the controls) and exposes its mouse
+// and resize events, so that a control can act on its host window without code in the host.
+//
+// A window class derives from Form and overrides the Form_ handlers it needs. Unload()
+// destroys the window; the program ends when the last window is unloaded.
+class Form : public SurfaceWidget, public MouseEvents {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(double ClientWidth READ ClientWidth WRITE setClientWidth)
+    Q_PROPERTY(double ClientHeight READ ClientHeight WRITE setClientHeight)
+    Q_PROPERTY(int StartUpPosition READ StartUpPosition WRITE setStartUpPosition)
+    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
+    Q_PROPERTY(QImage Icon READ Icon WRITE setIcon)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
+    Q_PROPERTY(int WindowState READ WindowState WRITE setWindowState)
+
+public:
+    enum Border : int {
+        BorderNone = 0,
+        BorderFixedSingle = 1,
+        BorderSizable = 2,
+        BorderFixedToolWindow = 4
+    };
+    enum StartUp : int { StartUpManual = 0, StartUpCenterScreen = 2 };
+
+    // Builds the window from the description ":/forms/<designName>.json".
+    explicit Form(const QString& designName);
+    explicit Form(const FormDesign& design);
+    ~Form() override;
+
+    // Runs Form_Load once.
+    void Load();
+    // Loads if needed and shows the window, modeless and without an owner.
+    void Show();
+    // Runs Form_Unload, ends the user controls and destroys the window (later, so that a
+    // handler of one of its own controls may unload it). Unloading twice does nothing.
+    void Unload();
+    bool isUnloading() const { return unloading_; }
+
+    // The control of that name (and index, for a control-array element); nullptr when there
+    // is none or it is not a T.
+    template <typename T = QObject> T* control(const QString& name, int index = -1) const {
+        return qobject_cast<T*>(findControl(name, index));
+    }
+    QObject* findControl(const QString& name, int index = -1) const;
+    // The design name of a control of this window, "Shape3(0)" for an array element.
+    QString displayNameOf(const QObject* control) const;
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    int BorderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
+    double ClientWidth() const;
+    double ClientHeight() const;
+    void setClientWidth(double twips);
+    void setClientHeight(double twips);
+    int StartUpPosition() const { return startUpPosition_; }
+    void setStartUpPosition(int position) { startUpPosition_ = position; }
+    QImage Picture() const { return surface().picture(); }
+    void setPicture(const QImage& picture);
+    QImage Icon() const { return icon_; }
+    void setIcon(const QImage& icon);
+    OleColor BackColor() const { return surface().backColor(); }
+    void setBackColor(OleColor color);
+    OleColor ForeColor() const { return surface().foreColor(); }
+    void setForeColor(OleColor color) { surface().setForeColor(color); }
+    QFont Font() const { return font(); }
+    void setFont(const QFont& font);
+    // Drawing is always kept; with AutoRedraw off the window also raises Paint when it is
+    // shown or resized, for code that repaints itself.
+    bool AutoRedraw() const { return autoRedraw_; }
+    void setAutoRedraw(bool on) { autoRedraw_ = on; }
+    // 0 normal, 1 minimised, 2 maximised.
+    int WindowState() const;
+    void setWindowState(int state);
+    std::int16_t MousePointer() const { return mousePointer_; }
+    void setMousePointer(std::int16_t pointer);
+
+    // The outer frame in twips, left and top in screen coordinates.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void Move(double left, double top);
+    void Move(double left, double top, double width, double height);
+    void setWidth(double twips);
+    void setHeight(double twips);
+    double ScaleWidth() const { return surface().scaleWidth(); }
+    double ScaleHeight() const { return surface().scaleHeight(); }
+
+    // Persistent drawing on the window's surface, under the controls.
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2, OleColor color);
+    void Refresh();
+
+    Event<> Resize;
+    Event<> Paint;
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct ControlEntry {
+        QString name;
+        int index;
+        QPointer<QObject> object;
+    };
+
+    void build(const FormDesign& design);
+    QObject* createControl(const ControlDesign& design, QWidget* container);
+    void stackAndOrder(const FormDesign& design);
+    void centreOnScreen();
+    std::vector<UserControl*> userControls() const;
+
+    std::vector<ControlEntry> controls_;
+    QImage icon_;
+    int borderStyle_ = BorderSizable;
+    int startUpPosition_ = StartUpCenterScreen;
+    std::int16_t mousePointer_ = 0;
+    bool autoRedraw_ = true;
+    bool loaded_ = false;
+    bool placed_ = false;
+    bool unloading_ = false;
+};
+
+} // namespace dorvak

@@ -1,0 +1,54 @@
+#include "platform/forms/Label.h"
+
+#include "platform/forms/DesignValues.h"
+#include "platform/forms/Twips.h"
+
+namespace dorvak {
+
+Label::Label(QWidget* container)
+    : QLabel(container)
+    , Placement(static_cast<QWidget&>(*this)) {
+    QLabel::setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setMouseTracking(true);
+    applyColours();
+}
+
+void Label::setForeColor(OleColor color) {
+    foreColor_ = color;
+    applyColours();
+}
+
+void Label::setBackColor(OleColor color) {
+    backColor_ = color;
+    applyColours();
+}
+
+void Label::setBackStyle(int style) {
+    backStyle_ = style;
+    applyColours();
+}
+
+void Label::setAlignment(int alignment) {
+    alignment_ = alignment;
+    const Qt::Alignment horizontal = alignment == 1   ? Qt::AlignRight
+                                     : alignment == 2 ? Qt::AlignHCenter
+                                                      : Qt::AlignLeft;
+    QLabel::setAlignment(horizontal | Qt::AlignTop);
+}
+
+void Label::applyColours() {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, qColorFromOle(foreColor_));
+    colours.setColor(QPalette::Window, qColorFromOle(backColor_));
+    setPalette(colours);
+    setAutoFillBackground(backStyle_ == 1);
+}
+
+bool Label::event(QEvent* event) {
+    if (raiseMouseEvent(event, *this, [](double pixels) { return twipsFromPixels(pixels); }))
+        return true;
+    return QLabel::event(event);
+}
+
+} // namespace dorvak

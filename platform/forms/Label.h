@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/forms/MouseEvents.h"
+#include "platform/forms/Placement.h"
+#include "platform/gdi/Color.h"
+
+#include <QLabel>
+
+namespace dorvak {
+
+// A caption: transparent (the default) or opaque on its back colour, wrapped at word
+// boundaries within its width, read by screen readers.
+class Label : public QLabel, public MouseEvents, public Placement {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(int BackStyle READ BackStyle WRITE setBackStyle)
+    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(QFont Font READ font WRITE setFont)
+    Q_PROPERTY(QString ToolTipText READ toolTip WRITE setToolTip)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+
+public:
+    static constexpr const char* kind = "Label";
+
+    explicit Label(QWidget* container);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    OleColor ForeColor() const { return foreColor_; }
+    void setForeColor(OleColor color);
+    OleColor BackColor() const { return backColor_; }
+    void setBackColor(OleColor color);
+    // 0 transparent, 1 opaque.
+    int BackStyle() const { return backStyle_; }
+    void setBackStyle(int style);
+    // 0 left, 1 right, 2 centre.
+    int Alignment() const { return alignment_; }
+    void setAlignment(int alignment);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void applyColours();
+
+    OleColor foreColor_ = 0x80000012;
+    OleColor backColor_ = 0x8000000F;
+    int backStyle_ = 0;
+    int alignment_ = 0;
+};
+
+} // namespace dorvak

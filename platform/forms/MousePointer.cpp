@@ -1,0 +1,55 @@
+#include "platform/forms/MousePointer.h"
+
+#include <QCursor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace dorvak {
+namespace {
+
+constexpr std::int16_t customPointer = 99;
+
+Qt::CursorShape shapeOf(std::int16_t pointer) {
+    switch (pointer) {
+    case 2:
+        return Qt::CrossCursor;
+    case 3:
+        return Qt::IBeamCursor;
+    case 5:
+    case 15:
+        return Qt::SizeAllCursor;
+    case 6:
+        return Qt::SizeBDiagCursor;
+    case 7:
+        return Qt::SizeVerCursor;
+    case 8:
+        return Qt::SizeFDiagCursor;
+    case 9:
+        return Qt::SizeHorCursor;
+    case 10:
+        return Qt::UpArrowCursor;
+    case 11:
+        return Qt::WaitCursor;
+    case 12:
+        return Qt::ForbiddenCursor;
+    case 13:
+        return Qt::BusyCursor;
+    case 14:
+        return Qt::WhatsThisCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+void applyMousePointer(QWidget& widget, std::int16_t pointer, const QImage& icon) {
+    if (pointer == customPointer && !icon.isNull())
+        widget.setCursor(QCursor(QPixmap::fromImage(icon)));
+    else if (pointer == 0)
+        widget.unsetCursor();
+    else
+        widget.setCursor(shapeOf(pointer));
+}
+
+} // namespace dorvak

@@ -1,0 +1,45 @@
+#include "platform/forms/SurfaceWidget.h"
+
+#include "platform/windowing/WindowRegistry.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace dorvak {
+
+SurfaceWidget::SurfaceWidget(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+    , hWnd_(registerWindow(this)) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    surface_.setRefreshHandler([this](const QRegion& changed) { update(changed); });
+}
+
+Surface& SurfaceWidget::surface() {
+    if (surface_.width() != width() || surface_.height() != height())
+        surface_.resize(width(), height());
+    return surface_;
+}
+
+float SurfaceWidget::toScaleUnits(double pixels) const {
+    return static_cast<float>(Surface::scaleX(pixels, ScaleMode::Pixels, surface_.scaleMode()));
+}
+
+bool SurfaceWidget::showsAt(QPoint point) const {
+    return surface_.backStyle() == Surface::Opaque || surface_.visibleRegion().contains(point);
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    QRegion area = event->region();
+    if (surface_.backStyle() == Surface::Transparent)
+        area &= surface_.visibleRegion();
+    for (const QRect& rect : area)
+        painter.drawImage(rect.topLeft(), surface_.image(), rect);
+}
+
+void SurfaceWidget::resizeEvent(QResizeEvent* event) {
+    surface();
+    QWidget::resizeEvent(event);
+}
+
+} // namespace dorvak

@@ -1,0 +1,31 @@
+#include "platform/forms/Timer.h"
+
+#include <algorithm>
+
+namespace dorvak {
+
+Timer::Timer(QObject* container)
+    : QObject(container) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { Tick.raise(); });
+}
+
+void Timer::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    restart();
+}
+
+void Timer::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    restart();
+}
+
+void Timer::restart() {
+    // As in the classic runtime, setting the interval or enabling starts the count afresh.
+    if (enabled_ && interval_ > 0)
+        timer_.start(std::max(interval_, resolutionMs));
+    else
+        timer_.stop();
+}
+
+} // namespace dorvak

@@ -1,0 +1,201 @@
+#include "platform/forms/UserControl.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/HandlerErrors.h"
+#include "platform/forms/InputCodes.h"
+#include "platform/forms/MousePointer.h"
+#include "platform/forms/Twips.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace dorvak {
+namespace {
+
+// Saved sizes are in hundredths of a millimetre.
+double himetricFromTwips(double twips) {
+    return std::nearbyint(twips * 2540.0 / 1440.0);
+}
+
+} // namespace
+
+UserControl::UserControl(const ControlSite& site)
+    : SurfaceWidget(site.container)
+    , Placement(static_cast<QWidget&>(*this))
+    , site_(site) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    surface().setFont(ambientFont());
+}
+
+void UserControl::start(const PropertyBag& saved) {
+    runHandler([this] { UserControl_Initialize(); });
+    PropertyBag bag = saved;
+    if (bag.contents().isEmpty())
+        runHandler([this] { UserControl_InitProperties(); });
+    else
+        runHandler([this, &bag] { UserControl_ReadProperties(bag); });
+}
+
+PropertyBag UserControl::saveProperties() {
+    PropertyBag bag;
+    bag.WriteProperty(QStringLiteral("_extentx"), himetricFromTwips(Width()));
+    bag.WriteProperty(QStringLiteral("_extenty"), himetricFromTwips(Height()));
+    runHandler([this, &bag] { UserControl_WriteProperties(bag); });
+    return bag;
+}
+
+void UserControl::end() {
+    runHandler([this] { UserControl_Terminate(); });
+}
+
+QFont UserControl::ambientFont() const {
+    return site_.form ? site_.form->Font() : QFont();
+}
+
+QString UserControl::ambientDisplayName() const {
+    const QString name = site_.form ? site_.form->displayNameOf(this) : QString();
+    return name.isEmpty() ? site_.name : name;
+}
+
+void UserControl::setExtenderAlign(int align) {
+    align_ = align;
+    if (QWidget* container = parentWidget()) {
+        container->removeEventFilter(this);
+        if (align_ == 1)
+            container->installEventFilter(this);
+    }
+    followContainer();
+}
+
+void UserControl::followContainer() {
+    if (align_ == 1 && parentWidget())
+        setGeometry(0, 0, parentWidget()->width(), height());
+}
+
+bool UserControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        followContainer();
+    return SurfaceWidget::eventFilter(watched, event);
+}
+
+void UserControl::PropertyChanged(const QString& name) {
+    emit propertyChanged(name);
+}
+
+QObject* UserControl::addControl(const QString& kind, const QString& name, QWidget* container) {
+    const ControlSite site{site_.form, container ? container : this, name, -1};
+    QObject* control = Application::instance()->createControl(kind, site);
+    children_.push_back({name, control});
+    // As in the classic runtime, a control added at run time starts hidden.
+    if (auto* widget = qobject_cast<QWidget*>(control))
+        widget->hide();
+    if (auto* userControl = qobject_cast<UserControl*>(control))
+        userControl->start(PropertyBag());
+    return control;
+}
+
+QObject* UserControl::childControl(const QString& name) const {
+    for (const Child& child : children_)
+        if (child.name.compare(name, Qt::CaseInsensitive) == 0)
+            return child.object;
+    return nullptr;
+}
+
+void UserControl::setMousePointer(std::int16_t pointer) {
+    mousePointer_ = pointer;
+    applyMousePointer(*this, pointer, mouseIcon_);
+}
+
+void UserControl::setMouseIcon(const QImage& icon) {
+    mouseIcon_ = icon;
+    applyMousePointer(*this, mousePointer_, mouseIcon_);
+}
+
+void UserControl::setAccessibleCaption(const QString& caption) {
+    accessibleButton_ = true;
+    setAccessibleName(caption);
+}
+
+void UserControl::resizeEvent(QResizeEvent* event) {
+    SurfaceWidget::resizeEvent(event);
+    runHandler([this] { UserControl_Resize(); });
+}
+
+void UserControl::showEvent(QShowEvent* event) {
+    SurfaceWidget::showEvent(event);
+    runHandler([this] { UserControl_Show(); });
+    runHandler([this] { UserControl_Paint(); });
+}
+
+void UserControl::deliverMouse(QMouseEvent* event, MouseHandler handler, Qt::MouseButtons buttons) {
+    std::int16_t button = mouseButtonCode(buttons);
+    std::int16_t shift = shiftCode(event->modifiers());
+    float x = toScaleUnits(event->position().x());
+    float y = toScaleUnits(event->position().y());
+    runHandler([&] { (this->*handler)(button, shift, x, y); });
+}
+
+void UserControl::mousePressEvent(QMouseEvent* event) {
+    // See-through pixels are not part of the control.
+    if (!showsAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    afterDoubleClick_ = false;
+    deliverMouse(event, &UserControl::UserControl_MouseDown, event->button());
+}
+
+void UserControl::mouseMoveEvent(QMouseEvent* event) {
+    deliverMouse(event, &UserControl::UserControl_MouseMove, event->buttons());
+}
+
+void UserControl::mouseReleaseEvent(QMouseEvent* event) {
+    deliverMouse(event, &UserControl::UserControl_MouseUp, event->button());
+    const bool inside = rect().contains(event->position().toPoint());
+    if (inside && !afterDoubleClick_ && event->button() == Qt::LeftButton)
+        runHandler([this] { UserControl_Click(); });
+    afterDoubleClick_ = false;
+}
+
+void UserControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!showsAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    afterDoubleClick_ = true;
+    runHandler([this] { UserControl_DblClick(); });
+}
+
+void UserControl::keyPressEvent(QKeyEvent* event) {
+    std::int16_t code = keyCode(*event);
+    std::int16_t shift = shiftCode(event->modifiers());
+    runHandler([&] { UserControl_KeyDown(code, shift); });
+    if (std::int16_t ascii = keyAscii(*event))
+        runHandler([&] { UserControl_KeyPress(ascii); });
+}
+
+void UserControl::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats its key down, but is released once.
+    if (event->isAutoRepeat())
+        return;
+    std::int16_t code = keyCode(*event);
+    std::int16_t shift = shiftCode(event->modifiers());
+    runHandler([&] { UserControl_KeyUp(code, shift); });
+}
+
+void UserControl::focusInEvent(QFocusEvent* event) {
+    SurfaceWidget::focusInEvent(event);
+    runHandler([this] { UserControl_EnterFocus(); });
+    runHandler([this] { UserControl_GotFocus(); });
+}
+
+void UserControl::focusOutEvent(QFocusEvent* event) {
+    SurfaceWidget::focusOutEvent(event);
+    runHandler([this] { UserControl_LostFocus(); });
+    runHandler([this] { UserControl_ExitFocus(); });
+}
+
+} // namespace dorvak

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/forms/Application.h"
+
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+namespace dorvak {
+
+// Each test gets its own application object; the program would end when its last window
+// unloads, which a test only observes.
+class ApplicationFixture {
+public:
+    ApplicationFixture() { application.setQuitOnLastFormUnloaded(false); }
+    Application application;
+};
+
+// Watches for the program's message box while a test runs code that opens one. Once the box
+// is open, `whileOpen` is asked (on every poll) whether it may close; the box's title and
+// text are kept. Polls from the event loop the box itself runs, so nothing sleeps.
+class MessageBoxWatcher {
+public:
+    explicit MessageBoxWatcher(std::function<bool()> mayClose = [] { return true; });
+
+    int seen = 0;
+    QString title;
+    QString text;
+    bool hadIcon = false;
+    int buttonCount = 0;
+
+private:
+    void poll();
+
+    QTimer poller_;
+    std::function<bool()> mayClose_;
+};
+
+} // namespace dorvak
