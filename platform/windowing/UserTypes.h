@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+
+namespace dorvak {
+
+// The classic USER types and constants, so that control code reads as the calls it makes.
+using HWND = std::uint32_t;
+using HCURSOR = std::uint32_t;
+
+inline constexpr HWND HWND_TOP = 0;
+inline constexpr HWND HWND_BOTTOM = 1;
+inline constexpr HWND HWND_TOPMOST = HWND(-1);
+inline constexpr HWND HWND_NOTOPMOST = HWND(-2);
+
+inline constexpr unsigned SWP_NOSIZE = 0x1;
+inline constexpr unsigned SWP_NOMOVE = 0x2;
+inline constexpr unsigned SWP_NOZORDER = 0x4;
+inline constexpr unsigned SWP_NOACTIVATE = 0x10;
+inline constexpr unsigned SWP_SHOWWINDOW = 0x40;
+inline constexpr unsigned SWP_HIDEWINDOW = 0x80;
+
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMINIMIZED = 2;
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+inline constexpr int SW_SHOWNOACTIVATE = 4;
+inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_MINIMIZE = 6;
+inline constexpr int SW_SHOWMINNOACTIVE = 7;
+inline constexpr int SW_SHOWNA = 8;
+inline constexpr int SW_RESTORE = 9;
+
+inline constexpr int GWL_EXSTYLE = -20;
+inline constexpr std::int32_t WS_EX_APPWINDOW = 0x40000;
+inline constexpr std::int32_t WS_EX_LAYERED = 0x80000;
+inline constexpr unsigned LWA_COLORKEY = 0x1;
+inline constexpr unsigned LWA_ALPHA = 0x2;
+
+inline constexpr unsigned WM_NCLBUTTONDOWN = 0xA1;
+inline constexpr std::uintptr_t HTCAPTION = 2;
+
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_MBUTTON = 0x04;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_MENU = 0x12;
+
+inline constexpr std::uint32_t IDC_ARROW = 32512;
+inline constexpr std::uint32_t IDC_IBEAM = 32513;
+inline constexpr std::uint32_t IDC_WAIT = 32514;
+inline constexpr std::uint32_t IDC_CROSS = 32515;
+inline constexpr std::uint32_t IDC_SIZENWSE = 32642;
+inline constexpr std::uint32_t IDC_SIZENESW = 32643;
+inline constexpr std::uint32_t IDC_SIZEWE = 32644;
+inline constexpr std::uint32_t IDC_SIZENS = 32645;
+inline constexpr std::uint32_t IDC_SIZEALL = 32646;
+inline constexpr std::uint32_t IDC_NO = 32648;
+inline constexpr std::uint32_t IDC_HAND = 32649;
+
+} // namespace dorvak

@@ -1,0 +1,131 @@
+#include "platform/windowing/WindowStyle.h"
+
+#include "platform/windowing/WindowRegistry.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace dorvak {
+
+namespace {
+
+constexpr const char* extendedStyleProperty = "dorvakExtendedStyle";
+
+std::int32_t extendedStyle(const QWidget* widget) {
+    return widget->property(extendedStyleProperty).value<std::int32_t>();
+}
+
+// Shows the window, activating it only when asked to.
+void showWindow(QWidget* widget, bool activate) {
+    const bool wasWithoutActivating = widget->testAttribute(Qt::WA_ShowWithoutActivating);
+    widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    widget->show();
+    widget->setAttribute(Qt::WA_ShowWithoutActivating, wasWithoutActivating);
+    if (activate && widget->isWindow())
+        widget->activateWindow();
+}
+
+void setStaysOnTop(QWidget* widget, bool onTop, bool activate) {
+    if (!widget->isWindow() || widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    const bool wasVisible = widget->isVisible();
+    widget->setWindowFlag(Qt::WindowStaysOnTopHint, onTop); // hides the window
+    if (wasVisible)
+        showWindow(widget, activate);
+}
+
+} // namespace
+
+std::int32_t GetWindowLongA(HWND hWnd, int index) {
+    const QWidget* widget = windowFromHandle(hWnd);
+    return widget && index == GWL_EXSTYLE ? extendedStyle(widget) : 0;
+}
+
+std::int32_t SetWindowLongA(HWND hWnd, int index, std::int32_t value) {
+    QWidget* widget = windowFromHandle(hWnd);
+    if (!widget || index != GWL_EXSTYLE)
+        return 0;
+    const std::int32_t previous = extendedStyle(widget);
+    widget->setProperty(extendedStyleProperty, QVariant::fromValue(value));
+    if ((previous & WS_EX_LAYERED) && !(value & WS_EX_LAYERED))
+        widget->setWindowOpacity(1.0);
+    return previous;
+}
+
+bool SetLayeredWindowAttributes(HWND hWnd, std::uint32_t /*colorKey*/, std::uint8_t alpha,
+                                unsigned flags) {
+    QWidget* widget = windowFromHandle(hWnd);
+    if (!widget || !widget->isWindow() || !(extendedStyle(widget) & WS_EX_LAYERED) ||
+        (flags & LWA_COLORKEY))
+        return false;
+    if (flags & LWA_ALPHA)
+        widget->setWindowOpacity(alpha / 255.0);
+    return true;
+}
+
+bool ShowWindow(HWND hWnd, int command) {
+    QWidget* widget = windowFromHandle(hWnd);
+    if (!widget)
+        return false;
+    const bool wasVisible = widget->isVisible();
+    switch (command) {
+    case SW_HIDE:
+        widget->hide();
+        break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+        widget->setWindowState(widget->windowState() &
+                               ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        showWindow(widget, true);
+        break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        widget->setWindowState((widget->windowState() & ~Qt::WindowMaximized) |
+                               Qt::WindowMinimized);
+        showWindow(widget, false);
+        break;
+    case SW_SHOWMAXIMIZED:
+        widget->setWindowState((widget->windowState() & ~Qt::WindowMinimized) |
+                               Qt::WindowMaximized);
+        showWindow(widget, true);
+        break;
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
+        showWindow(widget, false);
+        break;
+    case SW_SHOW:
+        showWindow(widget, true);
+        break;
+    default:
+        break;
+    }
+    return wasVisible;
+}
+
+bool SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int width, int height,
+                  unsigned flags) {
+    QWidget* widget = windowFromHandle(hWnd);
+    if (!widget)
+        return false;
+    const bool activate = !(flags & SWP_NOACTIVATE);
+    if (!(flags & SWP_NOZORDER)) {
+        if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST)
+            setStaysOnTop(widget, insertAfter == HWND_TOPMOST, activate);
+        else if (insertAfter == HWND_TOP)
+            widget->raise();
+        else if (insertAfter == HWND_BOTTOM)
+            widget->lower();
+    }
+    if (!(flags & SWP_NOMOVE))
+        widget->move(x, y);
+    if (!(flags & SWP_NOSIZE))
+        widget->resize(width, height);
+    if (flags & SWP_HIDEWINDOW)
+        widget->hide();
+    else if ((flags & SWP_SHOWWINDOW) && !widget->isVisible())
+        showWindow(widget, activate);
+    return true;
+}
+
+} // namespace dorvak
