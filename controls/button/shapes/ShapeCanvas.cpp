@@ -1,0 +1,109 @@
+#include "controls/button/shapes/ShapeCanvas.h"
+
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Regions.h"
+#include "platform/gdi/Surface.h"
+#include "platform/runtime/IntegerConversion.h"
+#include "platform/windowing/WindowShape.h"
+
+#include <vector>
+
+namespace dorvak {
+
+namespace {
+
+// Coordinates are rounded once, halves to even; one beyond 32 bits is an overflow error.
+int pixel(double value) {
+    return toInt32(value);
+}
+
+std::vector<POINT> pixels(std::initializer_list<ShapePoint> points) {
+    std::vector<POINT> result;
+    result.reserve(points.size());
+    for (const ShapePoint& point : points)
+        result.push_back({pixel(point.x), pixel(point.y)});
+    return result;
+}
+
+} // namespace
+
+ShapeCanvas::ShapeCanvas(Surface& surface, std::uint32_t hWnd, const ShapeState& state,
+                         HRGN& shapeRegion)
+    : surface_(surface)
+    , hdc_(surface.hdc())
+    , hWnd_(hWnd)
+    , state_(state)
+    , shapeRegion_(shapeRegion)
+    , width_(surface.scaleWidth())
+    , height_(surface.scaleHeight()) {}
+
+void ShapeCanvas::pen(OleColor color) {
+    surface_.setForeColor(color);
+}
+
+OleColor ShapeCanvas::pen() const {
+    return surface_.foreColor();
+}
+
+void ShapeCanvas::path(std::initializer_list<ShapePoint> points) {
+    const std::vector<POINT> corners = pixels(points);
+    if (corners.empty())
+        return;
+    MoveToEx(hdc_, corners.front().x, corners.front().y, nullptr);
+    for (std::size_t i = 1; i < corners.size(); ++i)
+        LineTo(hdc_, corners[i].x, corners[i].y);
+}
+
+void ShapeCanvas::roundRect(double left, double top, double right, double bottom,
+                            double cornerWidth, double cornerHeight) {
+    RoundRect(hdc_, pixel(left), pixel(top), pixel(right), pixel(bottom), pixel(cornerWidth),
+              pixel(cornerHeight));
+}
+
+void ShapeCanvas::arc(double left, double top, double right, double bottom, double startX,
+                      double startY, double endX, double endY) {
+    Arc(hdc_, pixel(left), pixel(top), pixel(right), pixel(bottom), pixel(startX), pixel(startY),
+        pixel(endX), pixel(endY));
+}
+
+void ShapeCanvas::polygon(std::initializer_list<ShapePoint> points) {
+    const std::vector<POINT> corners = pixels(points);
+    Polygon(hdc_, corners.data(), int(corners.size()));
+}
+
+void ShapeCanvas::setPixel(double x, double y, OleColor color) {
+    SetPixel(hdc_, pixel(x), pixel(y), color);
+}
+
+OleColor ShapeCanvas::getPixel(double x, double y) const {
+    return GetPixel(hdc_, pixel(x), pixel(y));
+}
+
+HRGN ShapeCanvas::roundRectRegion(double left, double top, double right, double bottom,
+                                  double cornerWidth, double cornerHeight) const {
+    return CreateRoundRectRgn(pixel(left), pixel(top), pixel(right), pixel(bottom),
+                              pixel(cornerWidth), pixel(cornerHeight));
+}
+
+HRGN ShapeCanvas::ellipticRegion(double left, double top, double right, double bottom) const {
+    return CreateEllipticRgn(pixel(left), pixel(top), pixel(right), pixel(bottom));
+}
+
+HRGN ShapeCanvas::polygonRegion(std::initializer_list<ShapePoint> points) const {
+    const std::vector<POINT> corners = pixels(points);
+    return CreatePolygonRgn(corners.data(), int(corners.size()), WINDING);
+}
+
+void ShapeCanvas::applyWindowRegion(HRGN region) {
+    shapeRegion_ = region;
+    if (region == 0) {
+        SetWindowRgn(hWnd_, 0, false);
+        return;
+    }
+    SetWindowRgn(hWnd_, region, true);
+    // The window owns the region now; releasing our handle is what the renderers always do.
+    DeleteObject(region);
+}
+
+} // namespace dorvak

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/gdi/Color.h"
+#include "platform/gdi/GdiTypes.h"
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace dorvak {
+
+class Surface;
+
+// What the paint pipeline tells a shape renderer about the button.
+struct ShapeState {
+    std::int32_t buttonStyle = 0;
+    std::int32_t buttonStyleColors = 0;
+    bool pressed = false;
+    bool mouseOver = false;
+    bool focused = false; // FocusRect and HasFocus both set
+    bool enabled = true;
+};
+
+// A point whose coordinates may be fractions of the size (W / 1.5 - 1): each is rounded
+// once, halves to even, when it reaches the device context.
+struct ShapePoint {
+    double x = 0;
+    double y = 0;
+};
+
+// A renderer's view of the button: its surface in pixel scale, its window, its state, and
+// the drawing calls in the form the shape tables write them. Every call draws in the pen
+// colour set last.
+class ShapeCanvas {
+public:
+    // The region a renderer makes is kept in shapeRegion, the button's ShapeRegion.
+    ShapeCanvas(Surface& surface, std::uint32_t hWnd, const ShapeState& state, HRGN& shapeRegion);
+
+    double width() const { return width_; }
+    double height() const { return height_; }
+    const ShapeState& state() const { return state_; }
+
+    void pen(OleColor color);
+    // The pen colour as set (system colours untranslated).
+    OleColor pen() const;
+
+    // Moves to the first point, then draws to each of the others (end pixels excluded).
+    void path(std::initializer_list<ShapePoint> points);
+    void roundRect(double left, double top, double right, double bottom, double cornerWidth,
+                   double cornerHeight);
+    void arc(double left, double top, double right, double bottom, double startX, double startY,
+             double endX, double endY);
+    void polygon(std::initializer_list<ShapePoint> points);
+    void setPixel(double x, double y, OleColor color);
+    OleColor getPixel(double x, double y) const;
+
+    HRGN roundRectRegion(double left, double top, double right, double bottom, double cornerWidth,
+                         double cornerHeight) const;
+    HRGN ellipticRegion(double left, double top, double right, double bottom) const;
+    HRGN polygonRegion(std::initializer_list<ShapePoint> points) const;
+    // Gives the window the region (none removes it) and keeps the handle as ShapeRegion.
+    void applyWindowRegion(HRGN region);
+
+private:
+    Surface& surface_;
+    HDC hdc_;
+    std::uint32_t hWnd_;
+    ShapeState state_;
+    HRGN& shapeRegion_;
+    double width_;
+    double height_;
+};
+
+} // namespace dorvak

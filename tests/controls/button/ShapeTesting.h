@@ -1,0 +1,54 @@
+#pragma once
+
+#include "controls/button/shapes/ShapeCanvas.h"
+#include "controls/button/shapes/ShapeColors.h"
+#include "platform/gdi/Surface.h"
+#include "tests/controls/button/ColorMap.h"
+
+#include <functional>
+#include <string>
+
+namespace dorvak {
+
+// A renderer drawn on a bare surface of W × H pixels, as the paint pipeline hands it over:
+// pixel scale, the face in `face`, the pen in the border colour `border`.
+struct ShapeRun {
+    static constexpr OleColor face = 0x123456;
+    static constexpr OleColor border = 0x0000AA;
+
+    ShapeRun(int width, int height)
+        : surface(width, height) {
+        surface.setScaleMode(ScaleMode::Pixels);
+        surface.setBackColor(face);
+    }
+
+    // Draws with the renderer; hWnd 0 means no window, so the region goes nowhere.
+    void draw(const std::function<void(ShapeCanvas&)>& renderer, const ShapeState& state,
+              std::uint32_t hWnd = 0) {
+        surface.setForeColor(border);
+        ShapeCanvas canvas(surface, hWnd, state, shapeRegion);
+        renderer(canvas);
+    }
+
+    // The letters of the renderers' colours: o border, . face, s shadow, h highlight (and
+    // style 7 white), d 3-D dark shadow, g focus outline grey, p and f style 7 pressed and
+    // focus, 1 to 5 the style 6 edges of the given set.
+    std::string map(const EdgeColors& edges = hoverEdges) const {
+        MapLegend legend{{'.', face},
+                         {'o', border},
+                         {'s', translateColor(buttonShadow)},
+                         {'h', translateColor(buttonHighlight)},
+                         {'d', translateColor(darkShadow3D)},
+                         {'g', focusOutlineGrey},
+                         {'p', style7Pressed},
+                         {'f', style7Focus}};
+        for (std::size_t i = 0; i < edges.size(); ++i)
+            legend.emplace_back(char('1' + i), edges[i]);
+        return colorMap(surface.image(), legend);
+    }
+
+    Surface surface;
+    HRGN shapeRegion = 0;
+};
+
+} // namespace dorvak
