@@ -1,0 +1,96 @@
+#include "app/Form1.h"
+
+#include "app/Countdown.h"
+#include "app/Form2.h"
+#include "app/StandInControls.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/Printer.h"
+#include "platform/forms/Shape.h"
+#include "platform/forms/SystemLocale.h"
+#include "platform/forms/TextBox.h"
+#include "platform/forms/Timer.h"
+#include "platform/runtime/Clock.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/TextFormatting.h"
+
+#include <cmath>
+
+namespace dorvak {
+
+Form1::Form1()
+    : Form(QStringLiteral("Form1"))
+    , locale_(systemLocaleConventions())
+    , clock_(&named<Label>({"Label8"})) {
+    named<Timer>({"Timer1"}).Tick.connect([this] { Timer1_Timer(); });
+    onClick("Command1", &Form1::Command1_Click);
+    onClick("Command2", &Form1::Command2_Click);
+    onClick("Button1", &Form1::Button1_Click);
+    onClick("Button2", &Form1::Button2_Click);
+}
+
+void Form1::Form_Load() {
+    setText({"Text4"}, dateText(std::floor(currentDateTime()), locale_));
+}
+
+void Form1::Timer1_Timer() {
+    // The timer ticks far more often than the second changes: repaint only on a new text.
+    const QString now = "Saat: " + QString::fromStdString(timeText(currentDateTime(), locale_));
+    if (clock_->Caption() != now)
+        clock_->setCaption(now);
+}
+
+void Form1::Command1_Click() {
+    runCountdown(*this, locale_);
+}
+
+void Form1::Command2_Click() {
+    Application::instance()->printer().PrintForm(*this);
+}
+
+void Form1::Button1_Click() {
+    Application::instance()->showForm<Form2>();
+}
+
+void Form1::Button2_Click() {
+    Unload();
+}
+
+std::string Form1::text(ControlName textBox) const {
+    return named<TextBox>(textBox).Text().toStdString();
+}
+
+void Form1::setText(ControlName textBox, const std::string& text) {
+    named<TextBox>(textBox).setText(QString::fromStdString(text));
+}
+
+std::string Form1::caption(ControlName label) const {
+    return named<Label>(label).Caption().toStdString();
+}
+
+void Form1::setCaption(ControlName label, const std::string& caption) {
+    named<Label>(label).setCaption(QString::fromStdString(caption));
+}
+
+void Form1::setVisible(ControlName shape, bool visible) {
+    named<Shape>(shape).setVisible(visible);
+}
+
+void Form1::showMessage(const std::string& text) {
+    MessageBox(QString::fromStdString(text));
+}
+
+template <typename T> T& Form1::named(ControlName name) const {
+    T* found =
+        control<T>(QString::fromUtf8(name.name.data(), qsizetype(name.name.size())), name.index);
+    if (!found)
+        throw RuntimeError(ErrorCode::InvalidCall, "Form1 has no " + std::string(name.name));
+    return *found;
+}
+
+void Form1::onClick(std::string_view button, void (Form1::*handler)()) {
+    named<StandInButton>({button}).Click.connect([this, handler] { (this->*handler)(); });
+}
+
+} // namespace dorvak
