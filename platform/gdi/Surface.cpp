@@ -2,6 +2,7 @@
 
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Raster.h"
+#include "platform/gdi/SpanRegion.h"
 
 #include <QPainter>
 #include <cmath>
@@ -36,13 +37,10 @@ double twipsPerUnit(ScaleMode unit) {
     return 1.0;
 }
 
-// 96 dots per inch, so that font point sizes become the pixel sizes of the desktop.
-constexpr int dotsPerMeter = 3780;
-
 QImage blankImage(int width, int height) {
     QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    image.setDotsPerMeterX(surfaceDotsPerMeter);
+    image.setDotsPerMeterY(surfaceDotsPerMeter);
     return image;
 }
 
@@ -70,6 +68,8 @@ void Surface::resize(int width, int height) {
     const QImage previous = image_;
     image_ = blankImage(width, height);
     cls();
+    if (image_.isNull() || previous.isNull())
+        return;
     QPainter painter(&image_);
     painter.drawImage(0, 0, previous);
 }
@@ -114,7 +114,7 @@ void Surface::setPicture(const QImage& picture) {
 
 void Surface::cls() {
     image_.fill(pixelFromPlain(translateColor(backColor_)));
-    if (!picture_.isNull()) {
+    if (!picture_.isNull() && !image_.isNull()) {
         QPainter painter(&image_);
         painter.drawImage(0, 0, picture_);
     }
@@ -123,6 +123,8 @@ void Surface::cls() {
 }
 
 void Surface::paintPicture(const QImage& picture, double x, double y) {
+    if (image_.isNull() || picture.isNull())
+        return;
     const QPoint at(toPixels(x), toPixels(y));
     QPainter painter(&image_);
     painter.drawImage(at, picture);
@@ -144,10 +146,11 @@ QRegion Surface::visibleRegion() const {
     const std::uint32_t seeThrough = pixelFromPlain(translateColor(maskColor_)) & 0xFFFFFFu;
     const int width = std::min(mask.width(), image_.width());
     const int height = std::min(mask.height(), image_.height());
-    // One band per row, spans in x order: the form QRegion::setRects() takes as it is.
-    std::vector<QRect> spans;
+    SpanRegion region;
+    std::vector<std::pair<int, int>> spans;
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(mask.constScanLine(y));
+        spans.clear();
         for (int x = 0; x < width;) {
             if ((row[x] & 0xFFFFFFu) == seeThrough) {
                 ++x;
@@ -156,12 +159,11 @@ QRegion Surface::visibleRegion() const {
             const int start = x;
             while (x < width && (row[x] & 0xFFFFFFu) != seeThrough)
                 ++x;
-            spans.emplace_back(start, y, x - start, 1);
+            spans.emplace_back(start, x - 1);
         }
+        region.addRow(y, spans);
     }
-    QRegion region;
-    region.setRects(spans.data(), int(spans.size()));
-    return region;
+    return region.region();
 }
 
 void Surface::refresh() {

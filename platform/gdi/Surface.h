@@ -24,6 +24,8 @@ enum class ScaleMode : int {
 };
 
 inline constexpr int twipsPerPixel = 15; // at 96 device-independent pixels per inch
+// 96 dots per inch, so that font point sizes become the desktop's pixel sizes.
+inline constexpr int surfaceDotsPerMeter = 3780;
 
 // What a Form, PictureBox or user control draws on: a persistent 32-bit image with its
 // colours, background picture and transparency mask, and a device context handle for the

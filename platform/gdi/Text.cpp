@@ -17,15 +17,27 @@ QFont crispFont(const Surface& surface) {
     return font;
 }
 
+// Measured at the surface's resolution, also before it has any pixels.
+QFontMetrics metricsOf(const QFont& font, const Surface& surface) {
+    if (!surface.image().isNull())
+        return QFontMetrics(font, &surface.image());
+    QImage reference(1, 1, QImage::Format_RGB32);
+    reference.setDotsPerMeterX(surfaceDotsPerMeter);
+    reference.setDotsPerMeterY(surfaceDotsPerMeter);
+    return QFontMetrics(font, &reference);
+}
+
 } // namespace
 
 bool TextOutA(HDC hdc, int x, int y, const char* text, int length) {
     Surface* surface = surfaceFromHdc(hdc);
     if (!surface || length < 0 || (length > 0 && !text))
         return false;
+    if (surface->image().isNull())
+        return true; // nothing to draw on yet
     const QString unicode = fromSystemCodePage(std::string_view(text, std::size_t(length)));
     const QFont font = crispFont(*surface);
-    const QFontMetrics metrics(font, &surface->image());
+    const QFontMetrics metrics = metricsOf(font, *surface);
 
     QPainter painter(&surface->image());
     painter.setFont(font);
@@ -42,7 +54,7 @@ bool GetTextExtentPoint32A(HDC hdc, const char* text, int length, SIZE* size) {
     Surface* surface = surfaceFromHdc(hdc);
     if (!surface || !size || length < 0 || (length > 0 && !text))
         return false;
-    const QFontMetrics metrics(crispFont(*surface), &surface->image());
+    const QFontMetrics metrics = metricsOf(crispFont(*surface), *surface);
     const QString unicode = fromSystemCodePage(std::string_view(text, std::size_t(length)));
     *size = {metrics.horizontalAdvance(unicode), metrics.height()};
     return true;

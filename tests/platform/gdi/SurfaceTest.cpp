@@ -1,4 +1,5 @@
 #include "platform/gdi/Surface.h"
+#include "platform/gdi/Text.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/platform/gdi/PixelMap.h"
 
@@ -125,6 +126,42 @@ TEST(Surface, MaskColourMakesPixelsSeeThroughOnlyWhenTransparent) {
     surface.setMaskColor(0x8000000F);
     surface.setMaskPicture(surface.image());
     EXPECT_TRUE(surface.visibleRegion().isEmpty());
+}
+
+TEST(Surface, VisibleRegionOfAnOutlineIsTheCanonicalRegion) {
+    // Widgets compare masks to skip needless updates; that needs QRegion's own band form.
+    Surface surface(5, 4);
+    surface.setBackColor(white);
+    surface.setScaleMode(ScaleMode::Pixels);
+    surface.setBackStyle(Surface::Transparent);
+    surface.line(0, 0, 4, 0, red);
+    surface.line(0, 1, 4, 1, red);
+    surface.line(0, 2, 0, 4, red);
+    surface.line(3, 2, 3, 4, red);
+    surface.setMaskColor(white);
+    surface.setMaskPicture(surface.image());
+    const QRegion expected = QRegion(0, 0, 4, 2) | QRegion(0, 2, 1, 2) | QRegion(3, 2, 1, 2);
+    EXPECT_EQ(surface.visibleRegion(), expected);
+}
+
+TEST(Surface, AnEmptySurfaceTakesEveryCallQuietly) {
+    Surface surface;
+    surface.setScaleMode(ScaleMode::Pixels);
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    surface.setPicture(picture);
+    surface.paintPicture(picture, 0, 0);
+    surface.line(0, 0, 5, 5, red);
+    EXPECT_TRUE(surface.image().isNull());
+    EXPECT_TRUE(surface.visibleRegion().isEmpty());
+
+    SIZE extent;
+    EXPECT_TRUE(GetTextExtentPoint32A(surface.hdc(), "Tamam", 5, &extent));
+    EXPECT_GT(extent.cx, 0);
+    EXPECT_TRUE(TextOutA(surface.hdc(), 0, 0, "Tamam", 5));
+
+    surface.resize(3, 2);
+    EXPECT_EQ(plainFromPixel(surface.image().pixel(1, 1)), red) << "the picture shows";
 }
 
 TEST(Surface, DeviceContextHandleDiesWithTheSurface) {
