@@ -102,9 +102,20 @@ void Surface::setForeColor(OleColor color) {
     foreColor_ = color;
 }
 
+void Surface::setBackStyle(BackStyle style) {
+    maskChanged_ |= style != backStyle_;
+    backStyle_ = style;
+}
+
 void Surface::setMaskColor(OleColor color) {
     translateColor(color);
+    maskChanged_ |= color != maskColor_;
     maskColor_ = color;
+}
+
+void Surface::setMaskPicture(const QImage& mask) {
+    maskPicture_ = mask;
+    maskChanged_ = true;
 }
 
 void Surface::setPicture(const QImage& picture) {
@@ -167,10 +178,11 @@ QRegion Surface::visibleRegion() const {
 }
 
 void Surface::refresh() {
-    if (changed_.isEmpty())
+    if (changed_.isEmpty() && !maskChanged_)
         return;
     const QRegion changed(changed_);
     changed_ = QRect();
+    maskChanged_ = false;
     if (refreshHandler_)
         refreshHandler_(changed);
 }

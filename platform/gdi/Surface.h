@@ -67,7 +67,7 @@ public:
     // The plain fore colour as an image pixel: the pen and text colour.
     std::uint32_t penPixel() const { return penPixel_; }
     BackStyle backStyle() const { return backStyle_; }
-    void setBackStyle(BackStyle style) { backStyle_ = style; }
+    void setBackStyle(BackStyle style);
 
     const QFont& font() const { return font_; }
     void setFont(const QFont& font) { font_ = font; }
@@ -84,7 +84,7 @@ public:
 
     OleColor maskColor() const { return maskColor_; }
     void setMaskColor(OleColor color);
-    void setMaskPicture(const QImage& mask) { maskPicture_ = mask; }
+    void setMaskPicture(const QImage& mask);
     // The pixels that show: all of them when opaque; when transparent, those of the mask
     // picture that differ from the mask colour.
     QRegion visibleRegion() const;
@@ -95,7 +95,8 @@ public:
     void setPenPosition(QPoint position) { penPosition_ = position; }
 
     // Drawing calls report the pixels they touched; refresh() hands the accumulated area to
-    // the refresh handler.
+    // the refresh handler. A change of the mask alone hands over an empty area, so that the
+    // showing widget still takes the new visibleRegion().
     void markChanged(const QRect& area) { changed_ |= area & image_.rect(); }
     void refresh();
     void setRefreshHandler(std::function<void(const QRegion& changed)> handler) {
@@ -117,6 +118,7 @@ private:
     ScaleMode scaleMode_ = ScaleMode::Twips;
     QPoint penPosition_;
     QRect changed_;
+    bool maskChanged_ = false;
     std::function<void(const QRegion&)> refreshHandler_;
     std::uint32_t hdc_;
 };
