@@ -12,8 +12,24 @@ Raster::Raster(QImage& image, std::uint32_t pixel)
     , height_(image.height())
     , pixel_(pixel) {}
 
+namespace {
+
+// The classic device coordinate space; beyond it nothing is drawn, and within it the error
+// terms below cannot overflow.
+constexpr int coordinateLimit = 1 << 27;
+
+bool drawable(QPoint p) {
+    return p.x() > -coordinateLimit && p.x() < coordinateLimit && p.y() > -coordinateLimit &&
+           p.y() < coordinateLimit;
+}
+
+} // namespace
+
 void Raster::line(QPoint from, QPoint to) {
-    if (from == to)
+    if (from == to || !drawable(from) || !drawable(to))
+        return;
+    if (std::max(from.x(), to.x()) < 0 || std::min(from.x(), to.x()) >= width_ ||
+        std::max(from.y(), to.y()) < 0 || std::min(from.y(), to.y()) >= height_)
         return;
     if (from.x() == to.x() || from.y() == to.y()) {
         span(from, to);

@@ -71,6 +71,14 @@ TEST(LineTo, ClipsAtTheEdgesAndMovesThePen) {
     EXPECT_EQ(previous.x, -20);
     EXPECT_EQ(previous.y, 30);
     EXPECT_EQ(pixelMap(surface->image(), black), rows("#...", "####", "...."));
+
+    // Far outside the device coordinate space: nothing, and no overflow on the way.
+    surface->cls();
+    MoveToEx(hdc, -2'000'000'000, 1, nullptr);
+    LineTo(hdc, 2'000'000'000, 2);
+    MoveToEx(hdc, 0, -2'000'000'000, nullptr);
+    LineTo(hdc, 3, 2'000'000'000);
+    EXPECT_EQ(pixelMap(surface->image(), black), rows("....", "....", "...."));
 }
 
 TEST(Polygon, IsTheHollowClosedOutlineWithEachVertexOnce) {
