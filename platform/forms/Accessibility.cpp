@@ -8,11 +8,22 @@
 namespace dorvak {
 namespace {
 
+// The role follows the control: a caption given at any time makes it a button.
+class AccessibleUserControl : public QAccessibleWidget {
+public:
+    explicit AccessibleUserControl(UserControl* control)
+        : QAccessibleWidget(control) {}
+
+    QAccessible::Role role() const override {
+        return static_cast<const UserControl*>(object())->isAccessibleButton()
+                   ? QAccessible::Button
+                   : QAccessibleWidget::role();
+    }
+};
+
 QAccessibleInterface* accessibleUserControl(const QString&, QObject* object) {
     auto* control = qobject_cast<UserControl*>(object);
-    if (!control || !control->isAccessibleButton())
-        return nullptr;
-    return new QAccessibleWidget(control, QAccessible::Button);
+    return control ? new AccessibleUserControl(control) : nullptr;
 }
 
 } // namespace

@@ -81,13 +81,22 @@ void Application::formUnloaded(Form* form) {
     if (it == forms_.end())
         return;
     forms_.erase(it);
-    if (!forms_.empty())
+    if (!forms_.empty() || endCheckPending_)
         return;
-    emit lastFormUnloaded();
-    // Once the unloading handler has returned to the event loop.
-    if (quitOnLastFormUnloaded_)
-        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                  Qt::QueuedConnection);
+    // Decided once the unloading handler has returned to the event loop: a handler may unload
+    // its own window and then show another, as the start-up window does with the main window.
+    endCheckPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            endCheckPending_ = false;
+            if (!forms_.empty())
+                return;
+            emit lastFormUnloaded();
+            if (quitOnLastFormUnloaded_)
+                QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
 }
 
 void DoEvents() {

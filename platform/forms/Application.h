@@ -73,6 +73,7 @@ public:
     Printer& printer() { return *printer_; }
 
 signals:
+    // No window is loaded once the handler that unloaded the last one has returned.
     void lastFormUnloaded();
 
 private:
@@ -84,6 +85,7 @@ private:
     std::vector<Form*> forms_;
     std::unique_ptr<Printer> printer_;
     bool quitOnLastFormUnloaded_ = true;
+    bool endCheckPending_ = false;
 };
 
 // Lets pending events (paints, timer ticks, input) run from inside a loop of a handler.

@@ -167,12 +167,13 @@ void Form::Unload() {
         return;
     unloading_ = true;
     runHandler([this] { Form_Unload(); });
-    for (UserControl* userControl : userControls())
-        userControl->end();
-    // The window lives on until control returns to the event loop; its timers end now.
+    // The window lives on until control returns to the event loop; it disappears and its
+    // timers end now, and its user controls end last.
+    hide();
     for (Timer* timer : findChildren<Timer*>())
         timer->setEnabled(false);
-    hide();
+    for (UserControl* userControl : userControls())
+        userControl->end();
     Application::instance()->formUnloaded(this);
     deleteLater();
 }

@@ -145,6 +145,7 @@ void UserControl::mousePressEvent(QMouseEvent* event) {
         return;
     }
     afterDoubleClick_ = false;
+    pressed_ = true;
     deliverMouse(event, &UserControl::UserControl_MouseDown, event->button());
 }
 
@@ -153,8 +154,15 @@ void UserControl::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void UserControl::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    // The release of a press that went through a see-through pixel is not ours either.
+    if (!pressed_ && !showsAt(position)) {
+        event->ignore();
+        return;
+    }
+    pressed_ = false;
     deliverMouse(event, &UserControl::UserControl_MouseUp, event->button());
-    const bool inside = rect().contains(event->position().toPoint());
+    const bool inside = rect().contains(position) && showsAt(position);
     if (inside && !afterDoubleClick_ && event->button() == Qt::LeftButton)
         runHandler([this] { UserControl_Click(); });
     afterDoubleClick_ = false;

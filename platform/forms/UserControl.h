@@ -132,6 +132,7 @@ private:
     QImage mouseIcon_;
     std::int16_t mousePointer_ = 0;
     int align_ = 0;
+    bool pressed_ = false;
     bool afterDoubleClick_ = false;
     bool accessibleButton_ = false;
 };

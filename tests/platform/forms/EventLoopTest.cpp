@@ -1,0 +1,142 @@
+// Timers, the modal message box, errors escaping handlers and the end of the program, on the
+// interface thread's event loop.
+#include "FormsTestSupport.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/Timer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace dorvak {
+namespace {
+
+FormDesign windowWithTimer(int interval) {
+    FormDesign design = parseFormDesign(R"({"name":"Ticking","controls":[
+        {"kind":"Timer","name":"Timer1","properties":{"Enabled":true}}]})");
+    design.controls[0].properties.insert("Interval", interval);
+    return design;
+}
+
+TEST(EventLoopTest, ATimerTicksOnTheInterfaceThreadNoFasterThanTheResolution) {
+    ApplicationFixture fixture;
+    Form form(windowWithTimer(1));
+    auto* timer = form.control<Timer>("Timer1");
+    ASSERT_TRUE(timer);
+
+    int ticks = 0;
+    bool onInterfaceThread = true;
+    QElapsedTimer clock;
+    timer->Tick.connect([&] {
+        onInterfaceThread &= QThread::currentThread() == QCoreApplication::instance()->thread();
+        if (ticks++ == 0)
+            clock.start();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 6, 5000);
+    // Five intervals after the first tick: at least 5 x 15 ms, although 1 ms was asked.
+    EXPECT_GE(clock.elapsed(), 5 * Timer::resolutionMs - 1);
+    EXPECT_TRUE(onInterfaceThread);
+    EXPECT_EQ(timer->Interval(), 1);
+
+    // Disabled, it stays silent, also across a tick it would have had.
+    timer->setEnabled(false);
+    const int before = ticks;
+    int otherTicks = 0;
+    Timer other(&form);
+    other.setInterval(20);
+    other.Tick.connect([&] { ++otherTicks; });
+    QTRY_VERIFY_WITH_TIMEOUT(otherTicks >= 3, 5000);
+    EXPECT_EQ(ticks, before);
+}
+
+TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
+    ApplicationFixture fixture;
+    Form clockWindow(windowWithTimer(20));
+    int ticks = 0;
+    clockWindow.control<Timer>("Timer1")->Tick.connect([&] { ++ticks; });
+
+    int ticksWhenOpened = -1;
+    MessageBoxWatcher watcher([&] {
+        if (ticksWhenOpened < 0)
+            ticksWhenOpened = ticks;
+        return ticks >= ticksWhenOpened + 3; // close only after three ticks while open
+    });
+    MessageBox(QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
+
+    EXPECT_EQ(watcher.seen, 1);
+    EXPECT_GE(ticks, ticksWhenOpened + 3);
+    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+    EXPECT_EQ(watcher.text, QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
+    EXPECT_FALSE(watcher.hadIcon);
+    EXPECT_EQ(watcher.buttonCount, 1);
+}
+
+TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
+    ApplicationFixture fixture;
+    Form form(windowWithTimer(20));
+    int ticks = 0;
+    form.control<Timer>("Timer1")->Tick.connect([&] {
+        if (++ticks == 1)
+            throw std::runtime_error("Tür uyuşmazlığı");
+    });
+    MessageBoxWatcher watcher;
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 5000);
+    EXPECT_EQ(watcher.seen, 1);
+    EXPECT_EQ(watcher.text, QStringLiteral("Tür uyuşmazlığı"));
+    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+}
+
+class CountingForm : public Form {
+public:
+    CountingForm()
+        : Form(parseFormDesign(R"({"name":"Counting"})")) {}
+    int loads = 0;
+    int unloads = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Unload() override { ++unloads; }
+};
+
+TEST(EventLoopTest, TheProgramEndsWhenTheLastWindowIsUnloaded) {
+    ApplicationFixture fixture;
+    QSignalSpy ended(&fixture.application, &Application::lastFormUnloaded);
+
+    auto* main = fixture.application.showForm<CountingForm>();
+    EXPECT_EQ(fixture.application.showForm<CountingForm>(), main); // one instance per class
+    EXPECT_EQ(main->loads, 1);
+    Form* about = new Form(parseFormDesign(R"({"name":"About"})"));
+    about->Show();
+
+    main->Unload();
+    main->Unload(); // a second unload does nothing
+    EXPECT_EQ(main->unloads, 1);
+    EXPECT_EQ(fixture.application.loadedForm<CountingForm>(), nullptr);
+    EXPECT_EQ(ended.count(), 0); // the About window keeps the program running
+
+    // A window class can be loaded again after it was unloaded.
+    QPointer<CountingForm> again = fixture.application.showForm<CountingForm>();
+    EXPECT_NE(again.data(), nullptr);
+    EXPECT_EQ(again->loads, 1);
+    again->close(); // closing from the frame unloads too
+    EXPECT_EQ(again->unloads, 1);
+    EXPECT_EQ(ended.count(), 0);
+
+    // A handler may unload the last window and then show another: the program goes on.
+    about->Unload();
+    auto* next = fixture.application.showForm<CountingForm>();
+    QTRY_VERIFY(again.isNull()); // destroyed once back in the event loop
+    EXPECT_EQ(ended.count(), 0);
+
+    next->Unload();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }));
+}
+
+} // namespace
+} // namespace dorvak
