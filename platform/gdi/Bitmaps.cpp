@@ -9,10 +9,12 @@ namespace dorvak {
 
 namespace {
 
-// A 32-bit pixel in memory order blue, green, red, unused is the image's 0x??RRGGBB.
-void copyRow(const std::uint32_t* source, std::uint32_t* target, int width) {
+// A 32-bit pixel in memory order blue, green, red, unused is the image's 0x??RRGGBB. The
+// caller's buffer may be bytes of any alignment, so it is copied, not cast.
+void copyRow(const unsigned char* source, std::uint32_t* target, int width) {
+    std::memcpy(target, source, std::size_t(width) * 4);
     for (int x = 0; x < width; ++x)
-        target[x] = source[x] | 0xFF000000u;
+        target[x] |= 0xFF000000u;
 }
 
 } // namespace
@@ -24,9 +26,9 @@ HBITMAP CreateBitmap(int width, int height, unsigned planes, unsigned bitsPerPix
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(0xFF000000u);
     if (bits) {
-        const auto* source = static_cast<const std::uint32_t*>(bits);
+        const auto* source = static_cast<const unsigned char*>(bits);
         for (int y = 0; y < height; ++y)
-            copyRow(source + qsizetype(y) * width,
+            copyRow(source + qsizetype(y) * width * 4,
                     reinterpret_cast<std::uint32_t*>(image.scanLine(y)), width);
     }
     return addGdiObject(Bitmap{image});
@@ -43,14 +45,14 @@ int SetDIBits(HDC /*hdc*/, HBITMAP bitmap, unsigned startLine, unsigned lines, c
         header.biWidth != target->image.width() || header.biHeight == 0)
         return 0;
     const bool topDown = header.biHeight < 0;
-    const auto* source = static_cast<const std::uint32_t*>(bits);
+    const auto* source = static_cast<const unsigned char*>(bits);
     int copied = 0;
     for (unsigned row = 0; row < lines; ++row) {
         const long long line = (long long)startLine + row;
         const long long y = topDown ? line : height - 1 - line;
         if (y < 0 || y >= height || line >= std::llabs(header.biHeight))
             break;
-        copyRow(source + qsizetype(row) * header.biWidth,
+        copyRow(source + qsizetype(row) * header.biWidth * 4,
                 reinterpret_cast<std::uint32_t*>(target->image.scanLine(int(y))), header.biWidth);
         ++copied;
     }
