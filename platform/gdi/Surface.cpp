@@ -103,19 +103,21 @@ void Surface::setForeColor(OleColor color) {
 }
 
 void Surface::setBackStyle(BackStyle style) {
-    maskChanged_ |= style != backStyle_;
+    if (style != backStyle_)
+        markChanged(image_.rect());
     backStyle_ = style;
 }
 
 void Surface::setMaskColor(OleColor color) {
     translateColor(color);
-    maskChanged_ |= color != maskColor_;
+    if (color != maskColor_)
+        markChanged(image_.rect());
     maskColor_ = color;
 }
 
 void Surface::setMaskPicture(const QImage& mask) {
     maskPicture_ = mask;
-    maskChanged_ = true;
+    markChanged(image_.rect());
 }
 
 void Surface::setPicture(const QImage& picture) {
@@ -178,11 +180,10 @@ QRegion Surface::visibleRegion() const {
 }
 
 void Surface::refresh() {
-    if (changed_.isEmpty() && !maskChanged_)
+    if (changed_.isEmpty())
         return;
     const QRegion changed(changed_);
     changed_ = QRect();
-    maskChanged_ = false;
     if (refreshHandler_)
         refreshHandler_(changed);
 }

@@ -95,8 +95,8 @@ public:
     void setPenPosition(QPoint position) { penPosition_ = position; }
 
     // Drawing calls report the pixels they touched; refresh() hands the accumulated area to
-    // the refresh handler. A change of the mask alone hands over an empty area, so that the
-    // showing widget still takes the new visibleRegion().
+    // the refresh handler. A change of what the mask lets through counts as a change of the
+    // whole surface.
     void markChanged(const QRect& area) { changed_ |= area & image_.rect(); }
     void refresh();
     void setRefreshHandler(std::function<void(const QRegion& changed)> handler) {
@@ -118,7 +118,6 @@ private:
     ScaleMode scaleMode_ = ScaleMode::Twips;
     QPoint penPosition_;
     QRect changed_;
-    bool maskChanged_ = false;
     std::function<void(const QRegion&)> refreshHandler_;
     std::uint32_t hdc_;
 };

@@ -103,14 +103,14 @@ TEST(Surface, RefreshHandsOverOnlyTheChangedArea) {
     surface.line(2, 3, 6, 3, red);
     surface.line(-5, 8, 3, 8, red); // partly outside
     surface.refresh();
-    surface.setBackStyle(Surface::Transparent); // only what shows changes
+    surface.setBackStyle(Surface::Transparent); // what shows may change anywhere
     surface.refresh();
     surface.refresh();
 
     ASSERT_EQ(refreshed.size(), 3u);
     EXPECT_EQ(refreshed[0], QRegion(0, 0, 20, 10));
     EXPECT_EQ(refreshed[1].boundingRect(), QRect(QPoint(0, 3), QPoint(6, 8)));
-    EXPECT_TRUE(refreshed[2].isEmpty());
+    EXPECT_EQ(refreshed[2], QRegion(0, 0, 20, 10));
 }
 
 TEST(Surface, MaskColourMakesPixelsSeeThroughOnlyWhenTransparent) {
