@@ -1,0 +1,185 @@
+"""Drives the real program on an X display the way a person would: pointer, keyboard,
+clipboard and the pixels on the screen. Every wait polls its condition with a deadline."""
+
+import contextlib
+import os
+import select
+import subprocess
+import sys
+import time
+
+MAIN_TITLE = "Dorvak Programı - Velto Yazılım"
+TWIPS_PER_PIXEL = 15
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def check(condition, message):
+    if not condition:
+        fail(message)
+    print("ok: " + message)
+
+
+def wait_until(condition, what, timeout=30.0, interval=0.05):
+    """Returns the first true value of condition(); fails the test after `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            fail("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+def eventually(condition, timeout=15.0, interval=0.1):
+    """Whether the condition comes to hold within the timeout."""
+    deadline = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(interval)
+    return True
+
+
+def run(*command, input=None):
+    return subprocess.run(command, input=input, capture_output=True, text=True).stdout
+
+
+def pixels(twips):
+    """Twips of the design description to the pixels of a 96-dpi screen, halves to even."""
+    return round(twips / TWIPS_PER_PIXEL)
+
+
+def centre(left, top, width, height):
+    """Pixel centre of a control given by its design position in twips."""
+    return pixels(left + width / 2), pixels(top + height / 2)
+
+
+@contextlib.contextmanager
+def virtual_display():
+    """A private Xvfb screen for the test. The server picks a free display number itself
+    (-displayfd), which stays reliable while other virtual displays come and go on the machine."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        if not select.select([read_end], [], [], 30)[0]:
+            server.kill()
+            fail("the virtual display did not start")
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            fail("the virtual display ended at start")
+        number += chunk
+    os.close(read_end)
+    os.environ["DISPLAY"] = ":" + number.decode().strip()
+    try:
+        yield
+    finally:
+        server.terminate()
+        server.wait(timeout=10)
+
+
+class Program:
+    """The program under test, started with the Turkish conventions of a bare session."""
+
+    def __init__(self, executable, extra_env=None):
+        env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
+        env.pop("QT_QPA_PLATFORM", None)
+        env.update(extra_env or {})
+        self.process = subprocess.Popen([executable], env=env)
+        # The start-up window comes first and opens the main window after its 35-second count.
+        self.window = wait_until(lambda: self._find_window(MAIN_TITLE), "the main window",
+                                 timeout=90)
+        self.origin = wait_until(self._window_origin, "the main window's position")
+
+    def _find_window(self, title):
+        if self.process.poll() is not None:
+            fail("the program ended early with status %d" % self.process.returncode)
+        found = run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).split()
+        return found[0] if found else None
+
+    def _window_origin(self):
+        shell = dict(
+            line.split("=", 1)
+            for line in run("xdotool", "getwindowgeometry", "--shell", self.window).split()
+        )
+        return (int(shell["X"]), int(shell["Y"])) if "X" in shell else None
+
+    def click(self, point):
+        x, y = point
+        run("xdotool", "mousemove", "--window", self.window, str(x), str(y), "click", "1")
+
+    def replace_text(self, point, text):
+        """Clicks into a text box, selects what it holds and types over it."""
+        self.click(point)
+        run("xdotool", "key", "--clearmodifiers", "ctrl+a")
+        run("xdotool", "type", "--delay", "30", text)
+
+    def copied_text(self, point):
+        """The whole text of a text box, selected and copied to the clipboard as a person would."""
+        sentinel = "<nothing copied yet>"
+        subprocess.run(["xclip", "-selection", "clipboard"], input=sentinel, text=True)
+        self.click(point)
+        run("xdotool", "key", "--clearmodifiers", "ctrl+a")
+        run("xdotool", "key", "--clearmodifiers", "ctrl+c")
+
+        def clipboard():
+            text = run("xclip", "-o", "-selection", "clipboard")
+            return text if text != sentinel else None
+
+        return wait_until(clipboard, "the copied text", timeout=10)
+
+    def screen_colour(self, point):
+        """The colour on the screen at a point of the window, as (r, g, b)."""
+        x, y = point
+        shot = "/tmp/dorvak-e2e-%d.png" % os.getpid()
+        subprocess.run(["import", "-window", "root", shot], check=True)
+        text = run("convert", shot, "-format",
+                   "%%[fx:int(255*p{%d,%d}.r)],%%[fx:int(255*p{%d,%d}.g)],%%[fx:int(255*p{%d,%d}.b)]"
+                   % ((self.origin[0] + x, self.origin[1] + y) * 3), "info:")
+        os.remove(shot)
+        return tuple(int(v) for v in text.split(","))
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(timeout=10)
+
+
+# Where things are on the main window, from its design description (twips).
+TEXT1 = centre(240, 1680, 2175, 375)
+TEXT2 = centre(2520, 1680, 1095, 375)
+TEXT3 = centre(4800, 1680, 2175, 375)
+TEXT4 = centre(900, 720, 1155, 255)
+COMMAND1 = centre(5280, 2640, 1695, 735)
+COMMAND2 = centre(5160, 7680, 1215, 495)
+CHART = centre(7440, 960, 1335, 1575)
+
+RED = (255, 0, 0)
+ORANGE = (255, 128, 0)
+YELLOW = (255, 255, 0)
+GREEN = (0, 255, 0)
+
+
+def calculate(program, start_date, today="01.01.2025", months=None):
+    """Enters the dates (and months) and presses "Şafak Hesapla"."""
+    program.replace_text(TEXT4, today)
+    if months is not None:
+        program.replace_text(TEXT2, months)
+    program.replace_text(TEXT1, start_date)
+    program.click(COMMAND1)
+
+
+def chart_shows(program, colour, timeout=15.0):
+    """Whether the status chart comes to show the colour within the timeout."""
+    return eventually(lambda: program.screen_colour(CHART) == colour, timeout)
