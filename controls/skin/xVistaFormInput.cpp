@@ -1,0 +1,232 @@
+// Moving and resizing the host, the pointer shapes near its edges, and the caption buttons'
+// hover, press and release.
+
+#include "controls/skin/EdgeGrips.h"
+#include "controls/skin/PointerShapes.h"
+#include "controls/skin/xVistaForm.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/Timer.h"
+#include "platform/windowing/Pointer.h"
+#include "platform/windowing/WindowMove.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace dorvak {
+namespace {
+
+constexpr std::int16_t leftButton = 1;
+// A press this far from the right end of the title bar is on the caption buttons, not a drag.
+constexpr double captionButtonsWidth = 1500;
+constexpr double dragTop = 30;
+constexpr double dragBottom = 375;
+// Over the caption, the pointer counts as no higher than the buttons' top.
+constexpr double captionMinimumY = 75;
+
+enum WindowStates { StateNormal = 0, StateMinimised = 1, StateMaximised = 2 };
+
+bool leftButtonDown() {
+    return GetAsyncKeyState(VK_LBUTTON) < 0;
+}
+
+// Lets pending events run; when there are none, sleeps until the next one or at most one
+// timer period, so that a loop polling the pointer does not spin the processor.
+void waitForEvents() {
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(15);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void setPointer(Form& host, std::int16_t pointer) {
+    if (host.MousePointer() != pointer)
+        host.setMousePointer(pointer);
+}
+
+} // namespace
+
+void xVistaForm::bindTitleBar() {
+    picForm->MouseDown.connect(
+        [this](std::int16_t& button, std::int16_t&, float& x, float& y) { pressed(button, x, y); });
+    picForm->MouseMove.connect([this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        titleBarMouseMove(button, x, y);
+    });
+    picForm->MouseUp.connect([this](std::int16_t&, std::int16_t&, float&, float&) { released(); });
+    picForm->DblClick.connect([this] { toggleMaximised(); });
+    picForm->Paint.connect([this] { paintTitleBar(); });
+
+    lblFormCaption->MouseDown.connect(
+        [this](std::int16_t& button, std::int16_t&, float& x, float& y) { pressed(button, x, y); });
+    lblFormCaption->MouseMove.connect(
+        [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+            titleBarMouseMove(button, x, std::max<double>(y, captionMinimumY));
+        });
+    lblFormCaption->MouseUp.connect(
+        [this](std::int16_t&, std::int16_t&, float&, float&) { released(); });
+    lblFormCaption->DblClick.connect([this] { toggleMaximised(); });
+
+    tmrMouseMove->Tick.connect([this] { pollPointer(); });
+}
+
+void xVistaForm::bindHost() {
+    // Bound once: the host's events then reach the skin for as long as both live.
+    if (hostBound_ || !moveForm)
+        return;
+    hostBound_ = true;
+    const QPointer<xVistaForm> skin(this);
+    moveForm->MouseDown.connect([skin](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        if (skin)
+            skin->pressed(button, x, y);
+    });
+    moveForm->MouseMove.connect([skin](std::int16_t&, std::int16_t&, float& x, float& y) {
+        if (skin)
+            skin->setPointerAt(x, y);
+    });
+    moveForm->MouseUp.connect([skin](std::int16_t&, std::int16_t&, float&, float&) {
+        if (skin)
+            skin->released();
+    });
+    moveForm->Resize.connect([skin] {
+        if (skin)
+            skin->layOut();
+    });
+}
+
+void xVistaForm::UserControl_MouseMove(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& x,
+                                       float& y) {
+    setPointerAt(x, y);
+}
+
+QPointF xVistaForm::GetCursorTwips() const {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    return {pointer.x * double(TwipsPerPixelX), pointer.y * double(TwipsPerPixelY)};
+}
+
+void xVistaForm::SetCursorTwips(QPointF at) const {
+    SetCursorPos(int(std::nearbyint(at.x() / TwipsPerPixelX)),
+                 int(std::nearbyint(at.y() / TwipsPerPixelY)));
+}
+
+void xVistaForm::setPointerAt(double x, double y) {
+    if (!HostWindow)
+        return;
+    const PointerZones zones{HostWindow->ScaleWidth(),
+                             HostWindow->ScaleHeight(),
+                             Width(),
+                             Height(),
+                             EdgeZoneX,
+                             EdgeZoneY};
+    setPointer(*HostWindow,
+               pointerShapeAt(zones, x, y, leftButtonDown(), HostWindow->MousePointer()));
+}
+
+void xVistaForm::titleBarMouseMove(std::int16_t button, double x, double y) {
+    if (!HostWindow)
+        return;
+    if (y > dragTop)
+        setPointer(*HostWindow, PointerDefault);
+    if (const int state = HostWindow->WindowState();
+        state == StateNormal || state == StateMaximised)
+        flags_.track(Width(), x, y, displayIcon_, button);
+    // Started once; the buttons follow the pointer from its ticks.
+    if (!tmrMouseMove->Enabled())
+        tmrMouseMove->setEnabled(true);
+    setPointerAt(x, y);
+}
+
+void xVistaForm::pressed(std::int16_t button, double x, double y) {
+    if (button != leftButton || !HostWindow)
+        return;
+    if (const std::optional<CaptionButton> pressedButton = flags_.press()) {
+        drawCaptionButton(*pressedButton);
+        picForm->Refresh();
+    }
+    if (x < Width() - captionButtonsWidth && y > dragTop && y <= dragBottom) {
+        ReleaseCapture();
+        setPointer(*HostWindow, PointerMove);
+        // The window system moves the window until the button is released.
+        SendMessageA(HostWindow->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        if (HostWindow)
+            setPointer(*HostWindow, PointerDefault);
+    }
+    resizeFromEdges();
+}
+
+void xVistaForm::resizeFromEdges() {
+    const QPointer<Form> host = HostWindow;
+    if (!host)
+        return;
+    const QSizeF edgeZone(EdgeZoneX, EdgeZoneY);
+    const auto hostFrame = [&host] {
+        return QRectF(host->Left(), host->Top(), host->Width(), host->Height());
+    };
+    const QRectF frame = hostFrame();
+    const QPointF at = GetCursorTwips() - frame.topLeft();
+    const EdgeGrips grips = gripsAt(at, frame.size(), edgeZone);
+    // A press that ended already (a title drag) or gripped no edge has nothing to follow.
+    if (grips.any() && leftButtonDown()) {
+        SetCursorTwips(snappedPointer(grips, frame, at));
+        const QPointF start = GetCursorTwips();
+        while (host && leftButtonDown()) {
+            const QRectF current = hostFrame();
+            const QRectF resized = resizedFrame(grips, current, start, GetCursorTwips(), edgeZone);
+            if (resized != current)
+                host->Move(resized.left(), resized.top(), resized.width(), resized.height());
+            // The host's resize events run the layout and repaint the frame in here.
+            waitForEvents();
+        }
+    }
+    if (!host)
+        return;
+    drawCaptionButtons();
+    picForm->Refresh();
+    host->Refresh();
+}
+
+void xVistaForm::released() {
+    if (flags_.MinimiseHover && showMinimiseButton_) {
+        if (HostWindow)
+            HostWindow->setWindowState(StateMinimised);
+    } else if (flags_.MaximiseHover && showMaximiseButton_) {
+        toggleMaximised();
+    } else if (flags_.CloseHover && showCloseButton_) {
+        tmrMouseMove->setEnabled(false);
+        if (moveForm)
+            moveForm->Unload();
+        if (HostWindow)
+            HostWindow->Unload();
+        IsClosing = true;
+    }
+}
+
+void xVistaForm::toggleMaximised() {
+    if (HostWindow)
+        HostWindow->setWindowState(HostWindow->WindowState() == StateMaximised ? StateNormal
+                                                                               : StateMaximised);
+}
+
+void xVistaForm::pollPointer() {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    if (WindowFromPoint(pointer) == picForm->hWnd()) {
+        HoverCleared = false;
+    } else {
+        flags_.clear();
+        if (HoverCleared)
+            return;
+        HoverCleared = true;
+    }
+    // Only a button whose look changed is drawn again, so a resting pointer costs nothing.
+    for (CaptionButton button : captionButtons)
+        if (isShown(button) && drawnLooks_[std::size_t(button)] != flags_.look(button))
+            drawCaptionButton(button);
+    picForm->Refresh();
+}
+
+} // namespace dorvak
