@@ -67,6 +67,7 @@ void Surface::resize(int width, int height) {
         return;
     const QImage previous = image_;
     image_ = blankImage(width, height);
+    maskChanged();
     cls();
     if (image_.isNull() || previous.isNull())
         return;
@@ -104,19 +105,24 @@ void Surface::setForeColor(OleColor color) {
 
 void Surface::setBackStyle(BackStyle style) {
     if (style != backStyle_)
-        markChanged(image_.rect());
+        maskChanged();
     backStyle_ = style;
 }
 
 void Surface::setMaskColor(OleColor color) {
     translateColor(color);
     if (color != maskColor_)
-        markChanged(image_.rect());
+        maskChanged();
     maskColor_ = color;
 }
 
 void Surface::setMaskPicture(const QImage& mask) {
     maskPicture_ = mask;
+    maskChanged();
+}
+
+void Surface::maskChanged() {
+    visibleRegion_.reset();
     markChanged(image_.rect());
 }
 
@@ -151,6 +157,12 @@ void Surface::line(double x1, double y1, double x2, double y2, OleColor color) {
 }
 
 QRegion Surface::visibleRegion() const {
+    if (!visibleRegion_)
+        visibleRegion_ = computeVisibleRegion();
+    return *visibleRegion_;
+}
+
+QRegion Surface::computeVisibleRegion() const {
     if (backStyle_ == Opaque)
         return QRegion(image_.rect());
     if (maskPicture_.isNull())

@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace dorvak {
 
@@ -105,10 +106,14 @@ public:
 
 private:
     int toPixels(double value) const;
+    QRegion computeVisibleRegion() const;
+    void maskChanged();
 
     QImage image_;
     QImage picture_;
     QImage maskPicture_;
+    // The showing widget asks on every paint and mouse event; worked out once per mask.
+    mutable std::optional<QRegion> visibleRegion_;
     QFont font_;
     OleColor backColor_ = 0x8000000F;
     OleColor foreColor_ = 0x80000012;
