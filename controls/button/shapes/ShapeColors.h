@@ -1,15 +1,12 @@
 #pragma once
 
-#include "platform/gdi/Color.h"
+#include "controls/button/SystemColors.h"
 
 #include <array>
 
 namespace dorvak {
 
 // The colours the shape renderers draw their edges in.
-inline constexpr OleColor buttonShadow = 0x80000010;
-inline constexpr OleColor buttonHighlight = 0x80000014;
-inline constexpr OleColor darkShadow3D = 0x80000015;
 inline constexpr OleColor focusOutlineGrey = 0xD1D1D1;
 inline constexpr OleColor style7Pressed = 0xCFB073;
 inline constexpr OleColor style7Normal = 0xFFFFFF;

@@ -1,0 +1,199 @@
+// The picture and the caption on a Button face: where they go, how each state draws them,
+// the grey passes, the caption effects and the caption colouring.
+#include "controls/button/ButtonPainter.h"
+
+#include "controls/button/SystemColors.h"
+#include "platform/forms/UserControl.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Surface.h"
+#include "platform/gdi/Text.h"
+#include "platform/runtime/IntegerConversion.h"
+
+namespace dorvak {
+
+namespace {
+
+int px(double value) {
+    return toInt32(value);
+}
+
+// Left and top of a box of w × h on a face of SW × SH, by alignment (0 top, 1 left,
+// 2 centre, 3 right, 4 bottom) and the inset from the top or left edge. The fraction
+// (SH − h) / SH lies in 0..1, so that edge sits inset or inset + 1 pixels in.
+bool align(std::int32_t alignment, double SW, double SH, int w, int h, double inset,
+           PixelBox& box) {
+    switch (alignment) {
+    case 0:
+        box.Left = px((SW - w) / 2);
+        box.Top = px((SH - h) / SH + inset);
+        return true;
+    case 1:
+        box.Left = px((SW - w) / SW + inset);
+        box.Top = px((SH - h) / 2);
+        return true;
+    case 2:
+        box.Left = px((SW - w) / 2);
+        box.Top = px((SH - h) / 2);
+        return true;
+    case 3:
+        box.Left = px(SW - w - 5);
+        box.Top = px((SH - h) / 2);
+        return true;
+    case 4:
+        box.Left = px((SW - w) / 2);
+        box.Top = px(SH - h - 5);
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct Channels {
+    int red, green, blue;
+};
+
+// Translated when it names a system colour; a colour that does not translate is split as it
+// stands.
+Channels splitColor(OleColor color) {
+    OleColor plain = color;
+    OleTranslateColor(color, nullptr, &plain);
+    return {int(plain & 0xFF), int(plain >> 8 & 0xFF), int(plain >> 16 & 0xFF)};
+}
+
+} // namespace
+
+void ButtonPainter::placePicture() {
+    PixelBox& box = b_.PictureRect;
+    if (!b_.Picture) {
+        box.Width = 0;
+        box.Height = 0;
+        return;
+    }
+    box.Width =
+        px(Surface::scaleX(b_.Picture->widthHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
+    box.Height =
+        px(Surface::scaleY(b_.Picture->heightHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
+    align(b_.PictureAlignment, SW, SH, box.Width, box.Height, 4, box);
+}
+
+void ButtonPainter::drawPicture() {
+    if (!b_.Picture)
+        return;
+    const QImage& picture = b_.Picture->image();
+    const PixelBox& box = b_.PictureRect;
+    if (!enabled()) {
+        surface_.paintPicture(picture, box.Left, box.Top);
+        greyPicture(16); // the blue channel, whatever PictureGray says
+    } else if (b_.IsPressed) {
+        surface_.paintPicture(picture, box.Left + 1, box.Top + 1);
+    } else if (b_.mouseOver()) {
+        surface_.paintPicture(picture, box.Left, box.Top);
+        if (b_.ButtonStyle == 5)
+            surface_.paintPicture(picture, box.Left - 1, box.Top - 1);
+    } else {
+        surface_.paintPicture(picture, box.Left, box.Top);
+        if (b_.PictureGray)
+            greyPicture(0); // the red channel
+    }
+}
+
+// Every pixel of the box (ends included) that is not the raw back colour becomes the grey of
+// one of its channels. A system colour as back colour matches no pixel, so the whole box
+// turns grey.
+void ButtonPainter::greyPicture(int channelShift) {
+    const PixelBox& box = b_.PictureRect;
+    for (int x = box.Left; x <= box.Left + box.Width; ++x) {
+        for (int y = box.Top; y <= box.Top + box.Height; ++y) {
+            const OleColor pixel = GetPixel(hdc_, x, y);
+            if (pixel == b_.BackColor)
+                continue;
+            const int grey = int(pixel >> channelShift & 0xFF);
+            SetPixel(hdc_, x, y, rgb(grey, grey, grey));
+        }
+    }
+}
+
+void ButtonPainter::placeCaption() {
+    PixelBox& box = b_.CaptionRect;
+    if (b_.CaptionAlignment < 0 || b_.CaptionAlignment > 4)
+        return;
+    SIZE extent;
+    GetTextExtentPoint32A(hdc_, caption_.data(), int(caption_.size()), &extent);
+    box.Width = extent.cx;
+    box.Height = extent.cy;
+    align(b_.CaptionAlignment, SW, SH, box.Width, box.Height, 5, box);
+}
+
+void ButtonPainter::drawCaptionText(OleColor color, int x, int y) {
+    surface_.setForeColor(color);
+    TextOutA(hdc_, x, y, caption_.data(), int(caption_.size()));
+}
+
+void ButtonPainter::drawCaption() {
+    const int L = b_.CaptionRect.Left, T = b_.CaptionRect.Top;
+    if (!enabled()) {
+        // Engraved, except for the styles whose faces are too light for it.
+        const std::int32_t style = b_.ButtonStyle;
+        if (style != 4 && style != 6 && style != 7 && style != 8)
+            drawCaptionText(buttonHighlight, L + 1, T + 1);
+        drawCaptionText(buttonShadow, L, T);
+        return;
+    }
+
+    const OleColor E = b_.EffectColor;
+    const OleColor text = byState(b_.ForeColorPressed, b_.ForeColorHover, b_.ForeColor);
+    // The pressed caption sits one pixel down and right.
+    const int x = b_.IsPressed ? L + 1 : L, y = b_.IsPressed ? T + 1 : T;
+    switch (b_.CaptionEffect) {
+    case 0:
+        break;
+    case 1: // raised
+        drawCaptionText(E, x - 1, y - 1);
+        break;
+    case 2: // shadow
+        drawCaptionText(E, x + 1, y + 1);
+        break;
+    case 3: // outline
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                drawCaptionText(E, x + dx, y + dy);
+        break;
+    default:
+        return;
+    }
+    drawCaptionText(text, x, y);
+}
+
+// Recolours the pixels of the last caption colour in a gradient across the whole face.
+void ButtonPainter::colourCaption() {
+    if (b_.CaptionStyle != 1 && b_.CaptionStyle != 2)
+        return;
+    const Channels A = splitColor(b_.ForeColor);
+    const Channels B =
+        splitColor(byState(b_.ForeColorPressed, b_.ForeColorHover, b_.ForeColorPressed));
+    const bool across = b_.CaptionStyle == 1;
+    // Across: A at the left edge to B at the right; down: B at the top to A at the bottom.
+    const Channels& from = across ? A : B;
+    const Channels& to = across ? B : A;
+    // Red and green round the blended value, blue only the step from its start; at halves
+    // the two differ.
+    const auto blend = [](int start, int end, double t) { return px(start + (end - start) * t); };
+    const auto blendStep = [](int start, int end, double t) {
+        return start + px((end - start) * t);
+    };
+
+    const OleColor K = surface_.foreColor();
+    const PixelBox& box = b_.CaptionRect;
+    for (int x = box.Left; x <= box.Left + box.Width; ++x) {
+        for (int y = box.Top; y <= box.Top + box.Height; ++y) {
+            if (GetPixel(hdc_, x, y) != K)
+                continue;
+            const double t = across ? x / SW : y / SH;
+            SetPixel(hdc_, x, y,
+                     rgb(blend(from.red, to.red, t), blend(from.green, to.green, t),
+                         blendStep(from.blue, to.blue, t)));
+        }
+    }
+}
+
+} // namespace dorvak
