@@ -234,7 +234,7 @@ TEST_F(MainWindow, AboutWindowKeepsTheProgramRunningAfterTheMainWindowCloses) {
     EXPECT_EQ(lastUnloaded.count(), 0);
 
     click(*about->control<QWidget>("Button1"));
-    EXPECT_EQ(lastUnloaded.count(), 1);
+    EXPECT_TRUE(waitFor([&] { return lastUnloaded.count() == 1; }));
 }
 
 class RecordingPrinter : public PrintDevice {
