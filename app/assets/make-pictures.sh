@@ -62,4 +62,24 @@ convert -size 28x28 xc:none -fill "$khaki" -stroke "$olive_dark" -strokewidth 1 
     -stroke none -fill "$sun" -draw "polygon 10,22 18,22 14,17" \
     -depth 8 -define png:exclude-chunks=date,time -strip about-mark.png
 
+# Start-up banner, 462 x 55, 24-bit: the dawn over hills once more, low and wide; the notice and
+# the count stand on its right.
+convert -size 462x55 gradient:'#2b3550'-'#f2b25c' \
+    -fill "$sun_light" -draw "circle 70,50 70,22" \
+    -fill "$sun" -draw "circle 70,50 70,30" \
+    -stroke "$sun_light" -strokewidth 2 \
+    -draw "line 70,16 70,6" -draw "line 40,26 32,18" -draw "line 100,26 108,18" -stroke none \
+    -fill "$olive" -draw "path 'M 0,44 Q 90,30 190,42 T 462,36 L 462,55 L 0,55 Z'" \
+    -fill "$olive_dark" -draw "path 'M 0,50 Q 120,40 260,48 T 462,46 L 462,55 L 0,55 Z'" \
+    -type TrueColor BMP3:startup-banner.bmp
+
+# The blinking picture, 53 x 114, 24-bit: a sun-coloured arrow pointing at the page beside it,
+# on camouflage.
+camouflage 53 114 29 /tmp/dorvak-camo.png
+convert /tmp/dorvak-camo.png \
+    -fill "$olive_dark" -draw "rectangle 0,8 52,60" \
+    -fill "$sun" -stroke "$sun_light" -strokewidth 2 \
+    -draw "polygon 6,34 26,16 26,27 46,27 46,41 26,41 26,52" -stroke none \
+    -type TrueColor BMP3:startup-blink.bmp
+
 rm -f /tmp/dorvak-camo.png
