@@ -3,6 +3,7 @@
 #include "controls/button/shapes/ShapeRenderers.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/windowing/WindowRegistry.h"
+#include "platform/windowing/WindowShape.h"
 #include "tests/controls/button/ShapeTesting.h"
 
 #include <QWidget>
@@ -86,6 +87,7 @@ public:
         SetPixel(hdc(), x, y, color);
         return *this;
     }
+    OleColor pixelAt(int x, int y) const { return GetPixel(hdc(), x, y); }
     std::string map(const EdgeColors& edges = hoverEdges) const { return run_.map(edges); }
 
 private:
@@ -99,6 +101,13 @@ inline QRegion windowRegion(Renderer renderer, int width, int height) {
     window.resize(width, height);
     ShapeRun run(width, height);
     run.draw(renderer, style(0), registerWindow(&window));
+    return window.mask();
+}
+
+// The pixels of a region object, as the mask it gives a window.
+inline QRegion regionPixels(HRGN region) {
+    QWidget window;
+    SetWindowRgn(registerWindow(&window), region, false);
     return window.mask();
 }
 
