@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/Form3.h"
 #include "app/StandInControls.h"
 #include "platform/forms/Application.h"
 
@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     dorvak::Application application;
     dorvak::registerStandInControls(application);
-    application.showForm<dorvak::Form1>();
+    // The start-up window opens the main window when its count ends.
+    application.showForm<dorvak::Form3>();
     return qtApplication.exec();
 }

@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wine fonts-dejavu-core
     cups cups-client cups-bsd printer-driver-cups-pdf libcups2
-    xvfb xauth xdotool xclip imagemagick poppler-utils
+    xvfb xauth xdotool xclip x11-utils openbox imagemagick poppler-utils
     dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 
