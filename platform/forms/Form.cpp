@@ -49,7 +49,9 @@ Form::Form(const FormDesign& design)
     if (!application)
         throw RuntimeError(ErrorCode::InvalidCall, "a window needs the application object");
     setObjectName(design.name);
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    // Mouse moves without a button held reach MouseMove too: a skin shapes the pointer at
+    // the window's edges.
+    setMouseTracking(true);
     build(design);
     application->formLoaded(this);
 }

@@ -11,6 +11,8 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QApplication>
+#include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -108,6 +110,61 @@ TEST(FormTest, RejectsBrokenDesigns) {
     EXPECT_TRUE(failsWith(
         R"({"name":"A","controls":[{"kind":"Label","name":"L","properties":{"ForeColor":"red"}}]})",
         ErrorCode::TypeMismatch));
+}
+
+TEST(FormTest, StandardControlsPaintAsDesigned) {
+    ApplicationFixture fixture;
+    Form form(design(R"({"name":"Painted",
+      "properties": {"ClientWidth": 3000, "ClientHeight": 1500, "BackColor": "0x00FFFFFF"},
+      "controls": [
+        {"kind": "Label", "name": "Opaque", "left": 0, "top": 0, "width": 600, "height": 300,
+         "properties": {"Caption": "", "BackStyle": 1, "BackColor": "0x00000000"}},
+        {"kind": "Label", "name": "Clear", "left": 0, "top": 450, "width": 600, "height": 300,
+         "properties": {"Caption": ""}},
+        {"kind": "Shape", "name": "Filled", "left": 900, "top": 0, "width": 600, "height": 600,
+         "properties": {"FillStyle": 0, "FillColor": "0x0000FF00", "BorderStyle": 0}},
+        {"kind": "Shape", "name": "Outline", "left": 1800, "top": 0, "width": 600,
+         "height": 600, "properties": {"BorderColor": "0x000000FF"}},
+        {"kind": "Line", "name": "Divider", "properties": {"X1": 0, "Y1": 1200, "X2": 3000,
+         "Y2": 1200, "BorderColor": "0x00FF0000"}}
+      ]})"));
+    form.Show();
+    const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(20, 10), qRgb(0, 0, 0));        // opaque label: its back colour
+    EXPECT_EQ(shown.pixel(20, 40), qRgb(255, 255, 255));  // transparent label: the window
+    EXPECT_EQ(shown.pixel(80, 20), qRgb(0, 255, 0));      // filled shape without border
+    EXPECT_EQ(shown.pixel(120, 0), qRgb(255, 0, 0));      // outline: top edge
+    EXPECT_EQ(shown.pixel(140, 20), qRgb(255, 255, 255)); // outline: hollow inside
+    EXPECT_EQ(shown.pixel(100, 80), qRgb(0, 0, 255));     // the line, at 1200 twips down
+    EXPECT_EQ(shown.pixel(100, 81), qRgb(255, 255, 255));
+}
+
+TEST(FormTest, RaisesItsOwnMouseAndResizeEventsInTwipsForABoundControl) {
+    ApplicationFixture fixture;
+    Form form(design(R"({"name":"Host","properties":{"ClientWidth":3000,"ClientHeight":1500}})"));
+    form.Show();
+    std::vector<std::array<float, 4>> downs;
+    form.MouseDown.connect([&](std::int16_t& button, std::int16_t& shift, float& x, float& y) {
+        downs.push_back({float(button), float(shift), x, y});
+    });
+    int moves = 0;
+    form.MouseMove.connect([&](std::int16_t&, std::int16_t&, float&, float&) { ++moves; });
+    int resizes = 0;
+    form.Resize.connect([&] { ++resizes; });
+
+    QTest::mousePress(&form, Qt::LeftButton, Qt::ControlModifier, QPoint(4, 2));
+    QTest::mouseRelease(&form, Qt::LeftButton, Qt::ControlModifier, QPoint(4, 2));
+    QTest::mouseMove(&form, QPoint(10, 10)); // no button held: still a move
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(downs[0], (std::array<float, 4>{1, 2, 60, 30}));
+    QTRY_VERIFY(moves >= 1);
+
+    // Width and height are the outer frame's; the client area is what is left inside it.
+    form.Move(form.Left(), form.Top(), 4500, 3000);
+    QTRY_VERIFY(resizes >= 1);
+    EXPECT_DOUBLE_EQ(form.Width(), 4500);
+    EXPECT_DOUBLE_EQ(form.Height(), 3000);
+    EXPECT_DOUBLE_EQ(form.ScaleWidth(), form.ClientWidth());
 }
 
 } // namespace
