@@ -1,5 +1,6 @@
 #include "app/StandInControls.h"
 
+#include "controls/skin/xVistaForm.h"
 #include "platform/forms/DesignValues.h"
 
 #include <QPushButton>
@@ -27,11 +28,8 @@ void StandInButton::resizeEvent(QResizeEvent* event) {
 void registerStandInControls(Application& application) {
     application.registerControlKind(
         "Button", [](const ControlSite& site) { return new StandInButton(site); });
-    application.registerControlKind("xVistaForm", [](const ControlSite& site) {
-        auto* skin = new UserControl(site);
-        skin->hide();
-        return skin;
-    });
+    application.registerControlKind("xVistaForm",
+                                    [](const ControlSite& site) { return new xVistaForm(site); });
 }
 
 } // namespace dorvak

@@ -9,9 +9,9 @@ namespace dorvak {
 
 class Application;
 
-// Temporary controls for the kinds "Button" and "xVistaForm" until the owner-drawn ones exist:
-// a plain push button with the caption from its saved bag, raising Click, and a skin that
-// draws nothing. Only the windows of this directory use them.
+// A temporary control for the kind "Button" until the owner-drawn one exists: a plain push
+// button with the caption from its saved bag, raising Click. Registered with the real window
+// skin, "xVistaForm". Only the windows of this directory use them.
 class StandInButton : public UserControl {
     Q_OBJECT
 
