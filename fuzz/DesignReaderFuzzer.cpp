@@ -1,0 +1,96 @@
+// Feeds arbitrary bytes to the design-description reader, then hands what it read to the
+// property bag and to the colour and font conversions the windows apply, as loading a window
+// does. Besides crashes, leaks and undefined behaviour it checks that a bag finds every saved
+// key in any case, that a written value reads back, and that colours and fonts survive being
+// saved and read again.
+#include "platform/forms/DesignValues.h"
+#include "platform/forms/FormDesign.h"
+#include "platform/forms/PropertyBag.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QtGlobal>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace dorvak;
+
+[[noreturn]] void fault(const char* what, const QString& key) {
+    std::fprintf(stderr, "%s: key \"%s\"\n", what, qPrintable(key));
+    std::abort();
+}
+
+void checkColor(const QString& key, const QJsonValue& value) {
+    try {
+        const OleColor color = colorFromJson(value);
+        if (colorFromJson(colorToJson(color)) != color)
+            fault("a colour changes when saved and read again", key);
+    } catch (const RuntimeError& error) {
+        if (error.code() != ErrorCode::TypeMismatch)
+            fault("a colour that does not convert is not a type mismatch", key);
+    }
+}
+
+void checkFont(const QString& key, const QJsonValue& value) {
+    const QJsonValue saved = fontToJson(fontFromJson(value));
+    if (fontToJson(fontFromJson(saved)) != saved)
+        fault("a font changes when saved and read again", key);
+}
+
+// What the windows convert: colours and fonts by their property names.
+void checkValues(const QJsonObject& properties) {
+    for (auto it = properties.begin(); it != properties.end(); ++it) {
+        if (it.key().contains(QLatin1String("color"), Qt::CaseInsensitive))
+            checkColor(it.key(), it.value());
+        else if (it.key().contains(QLatin1String("font"), Qt::CaseInsensitive))
+            checkFont(it.key(), it.value());
+    }
+}
+
+void checkBag(const QJsonObject& saved) {
+    const PropertyBag bag(saved);
+    for (auto it = saved.begin(); it != saved.end(); ++it) {
+        if (!bag.contains(it.key().toUpper()) || !bag.contains(it.key().toLower()))
+            fault("a saved key is not found in another case", it.key());
+    }
+    for (auto it = saved.begin(); it != saved.end(); ++it) {
+        PropertyBag written = bag;
+        written.WriteProperty(it.key().toUpper(), it.value());
+        if (written.ReadProperty(it.key()) != it.value())
+            fault("a written value does not read back", it.key());
+        written.WriteProperty(it.key(), it.value(), it.value());
+        if (written.contains(it.key()))
+            fault("a value equal to its default is stored", it.key());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Qt's warnings about odd values (a negative point size) are expected here.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FormDesign design;
+    try {
+        design = parseFormDesign(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    } catch (const RuntimeError& error) {
+        if (error.code() != ErrorCode::InvalidCall)
+            std::abort();
+        return 0;
+    }
+    checkValues(design.properties);
+    for (const ControlDesign& control : design.controls) {
+        checkValues(control.properties);
+        checkValues(control.bag);
+        checkBag(control.bag);
+    }
+    return 0;
+}
