@@ -2,7 +2,7 @@
 
 #include "app/Countdown.h"
 #include "app/Form2.h"
-#include "app/StandInControls.h"
+#include "controls/button/Button.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/MessageBox.h"
@@ -90,7 +90,7 @@ template <typename T> T& Form1::named(ControlName name) const {
 }
 
 void Form1::onClick(std::string_view button, void (Form1::*handler)()) {
-    named<StandInButton>({button}).Click.connect([this, handler] { (this->*handler)(); });
+    named<Button>({button}).Click.connect([this, handler] { (this->*handler)(); });
 }
 
 } // namespace dorvak

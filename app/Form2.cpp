@@ -1,12 +1,12 @@
 #include "app/Form2.h"
 
-#include "app/StandInControls.h"
+#include "controls/button/Button.h"
 
 namespace dorvak {
 
 Form2::Form2()
     : Form(QStringLiteral("Form2")) {
-    control<StandInButton>("Button1")->Click.connect([this] { Unload(); });
+    control<Button>("Button1")->Click.connect([this] { Unload(); });
 }
 
 } // namespace dorvak

@@ -1,8 +1,8 @@
 // The main and About windows, opened offscreen and driven as a user would: typing, clicking
 // the buttons, closing the message boxes, reading back what the window shows.
+#include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
-#include "app/StandInControls.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/MessageBox.h"
@@ -33,7 +33,7 @@ namespace {
 Application& application() {
     static Application* const instance = [] {
         auto* created = new Application;
-        registerStandInControls(*created);
+        registerControlKinds(*created);
         created->setQuitOnLastFormUnloaded(false);
         return created;
     }();

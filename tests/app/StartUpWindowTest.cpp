@@ -1,8 +1,8 @@
 // The start-up window, opened offscreen. Its seconds are driven by hand: every timer that is
 // enabled when a second ends ticks once, so 35 seconds take no time and no test sleeps.
+#include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "app/Form3.h"
-#include "app/StandInControls.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/DesignValues.h"
 #include "platform/forms/Label.h"
@@ -27,7 +27,7 @@ namespace {
 Application& application() {
     static Application* const instance = [] {
         auto* created = new Application;
-        registerStandInControls(*created);
+        registerControlKinds(*created);
         created->setQuitOnLastFormUnloaded(false);
         return created;
     }();
