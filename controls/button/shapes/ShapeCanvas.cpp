@@ -80,6 +80,10 @@ OleColor ShapeCanvas::getPixel(double x, double y) const {
     return GetPixel(hdc_, pixel(x), pixel(y));
 }
 
+const QImage& ShapeCanvas::face() const {
+    return surface_.image();
+}
+
 HRGN ShapeCanvas::roundRectRegion(double left, double top, double right, double bottom,
                                   double cornerWidth, double cornerHeight) const {
     return CreateRoundRectRgn(pixel(left), pixel(top), pixel(right), pixel(bottom),
