@@ -101,6 +101,9 @@ private:
     void pressed(std::int16_t button, double x, double y);
     void released();
     void titleBarMouseMove(std::int16_t button, double x, double y);
+    // Starts the window system's move of a press armed in the title bar, once the pointer
+    // moves with the left button held; whether it did.
+    bool startTitleDrag(std::int16_t button);
     void setPointerAt(double x, double y);
     void toggleMaximised();
     void resizeFromEdges();
@@ -134,6 +137,7 @@ private:
     bool IsClosing = false;
     bool ChildrenCreated = false;
     bool hostBound_ = false;
+    bool titleDragArmed_ = false;
 
     float TwipsPerPixelX;
     float TwipsPerPixelY;

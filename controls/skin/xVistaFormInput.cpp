@@ -83,8 +83,8 @@ void xVistaForm::bindHost() {
         if (skin)
             skin->pressed(button, x, y);
     });
-    moveForm->MouseMove.connect([skin](std::int16_t&, std::int16_t&, float& x, float& y) {
-        if (skin)
+    moveForm->MouseMove.connect([skin](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        if (skin && !skin->startTitleDrag(button))
             skin->setPointerAt(x, y);
     });
     moveForm->MouseUp.connect([skin](std::int16_t&, std::int16_t&, float&, float&) {
@@ -127,7 +127,7 @@ void xVistaForm::setPointerAt(double x, double y) {
 }
 
 void xVistaForm::titleBarMouseMove(std::int16_t button, double x, double y) {
-    if (!HostWindow)
+    if (!HostWindow || startTitleDrag(button))
         return;
     if (y > dragTop)
         setPointer(*HostWindow, PointerDefault);
@@ -148,14 +148,24 @@ void xVistaForm::pressed(std::int16_t button, double x, double y) {
         picForm->Refresh();
     }
     if (x < Width() - captionButtonsWidth && y > dragTop && y <= dragBottom) {
-        ReleaseCapture();
+        // The window system's move starts when the pointer moves with the button held: it
+        // takes the pointer, and would take the second click of a double-click with it.
+        titleDragArmed_ = true;
         setPointer(*HostWindow, PointerMove);
-        // The window system moves the window until the button is released.
-        SendMessageA(HostWindow->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
-        if (HostWindow)
-            setPointer(*HostWindow, PointerDefault);
     }
     resizeFromEdges();
+}
+
+bool xVistaForm::startTitleDrag(std::int16_t button) {
+    if (!titleDragArmed_ || !(button & leftButton))
+        return false;
+    titleDragArmed_ = false;
+    ReleaseCapture();
+    // The window system moves the window until the button is released.
+    SendMessageA(HostWindow->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    if (HostWindow)
+        setPointer(*HostWindow, PointerDefault);
+    return true;
 }
 
 void xVistaForm::resizeFromEdges() {
@@ -190,6 +200,11 @@ void xVistaForm::resizeFromEdges() {
 }
 
 void xVistaForm::released() {
+    if (titleDragArmed_) {
+        titleDragArmed_ = false;
+        if (HostWindow)
+            setPointer(*HostWindow, PointerDefault);
+    }
     if (flags_.MinimiseHover && showMinimiseButton_) {
         if (HostWindow)
             HostWindow->setWindowState(StateMinimised);
