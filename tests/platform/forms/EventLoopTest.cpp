@@ -5,6 +5,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/Timer.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -81,14 +82,17 @@ TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     ApplicationFixture fixture;
     Form form(windowWithTimer(20));
     int ticks = 0;
-    form.control<Timer>("Timer1")->Tick.connect([&] {
-        if (++ticks == 1)
-            throw std::runtime_error("Tür uyuşmazlığı");
-    });
     MessageBoxWatcher watcher;
-    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 5000);
-    EXPECT_EQ(watcher.seen, 1);
-    EXPECT_EQ(watcher.text, QStringLiteral("Tür uyuşmazlığı"));
+    form.control<Timer>("Timer1")->Tick.connect([&] {
+        ++ticks;
+        if (ticks == 1)
+            throw RuntimeError(ErrorCode::Overflow);
+        if (ticks == 2)
+            throw std::runtime_error("disk dolu");
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 4, 5000);
+    EXPECT_EQ(watcher.texts, (QStringList{QStringLiteral("Çalışma zamanı hatası '6':\n\nOverflow"),
+                                          QStringLiteral("Çalışma zamanı hatası:\n\ndisk dolu")}));
     EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
 }
 

@@ -21,6 +21,7 @@ void MessageBoxWatcher::poll() {
     ++seen;
     title = box->windowTitle();
     text = box->text();
+    texts.append(text);
     hadIcon = box->icon() != QMessageBox::NoIcon;
     buttonCount = int(box->buttons().size());
     box->button(QMessageBox::Ok)->click();

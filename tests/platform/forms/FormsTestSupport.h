@@ -3,6 +3,7 @@
 #include "platform/forms/Application.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -25,7 +26,8 @@ public:
 
     int seen = 0;
     QString title;
-    QString text;
+    QString text;      // of the last box
+    QStringList texts; // of every box, in order
     bool hadIcon = false;
     int buttonCount = 0;
 
