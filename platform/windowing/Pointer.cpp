@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QWidget>
 
 namespace dorvak {
@@ -19,6 +20,28 @@ HWND registeredAncestor(const QWidget* widget) {
 }
 
 constexpr std::int16_t keyDown = std::int16_t(0x8000);
+
+// A modal window takes the capture from the windows it blocks, as disabling a window cancels
+// its capture on the desktop; otherwise the grab would keep the mouse from the modal window.
+class CaptureCancel : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWidget* grabber = QWidget::mouseGrabber();
+        if (event->type() == QEvent::WindowBlocked && grabber && grabber->window() == watched)
+            grabber->releaseMouse();
+        return false;
+    }
+};
+
+void cancelCaptureWhenBlocked(QWidget* window) {
+    if (!window->findChild<CaptureCancel*>(QString(), Qt::FindDirectChildrenOnly))
+        window->installEventFilter(new CaptureCancel(window));
+}
 
 } // namespace
 
@@ -53,8 +76,10 @@ HWND SetCapture(HWND hWnd) {
     QWidget* widget = windowFromHandle(hWnd);
     if (!widget || !widget->isVisible())
         return previous;
-    if (QWidget::mouseGrabber() != widget)
+    if (QWidget::mouseGrabber() != widget) {
+        cancelCaptureWhenBlocked(widget->window());
         widget->grabMouse();
+    }
     return previous;
 }
 
@@ -90,3 +115,5 @@ std::int16_t GetAsyncKeyState(int virtualKey) {
 }
 
 } // namespace dorvak
+
+#include "Pointer.moc"

@@ -66,6 +66,16 @@ TEST_F(ShownForm, CaptureGoesToTheWindowUntilReleased) {
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
+TEST_F(ShownForm, AModalWindowTakesTheCaptureFromTheWindowsItBlocks) {
+    SetCapture(pictureHandle);
+    ASSERT_EQ(GetCapture(), pictureHandle);
+    QWidget dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitFor([] { return GetCapture() == 0; }, 2000))
+        << "the grab would keep the mouse from the modal window";
+}
+
 TEST_F(ShownForm, LeftButtonStateIsNegativeWhileDown) {
     EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(5, 5));
