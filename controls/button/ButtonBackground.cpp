@@ -7,7 +7,6 @@
 #include "platform/forms/UserControl.h"
 #include "platform/gdi/Gradient.h"
 #include "platform/gdi/Surface.h"
-#include "platform/runtime/IntegerConversion.h"
 
 namespace dorvak {
 
@@ -19,8 +18,8 @@ TRIVERTEX vertex(double x, double y, OleColor color) {
     OleColor plain = color;
     OleTranslateColor(color, nullptr, &plain);
     TRIVERTEX v;
-    v.x = toInt32(x);
-    v.y = toInt32(y);
+    v.x = toPixel(x);
+    v.y = toPixel(y);
     v.Red = std::uint16_t((plain & 0xFF) * 256);
     v.Green = std::uint16_t((plain >> 8 & 0xFF) * 256);
     v.Blue = std::uint16_t((plain >> 16 & 0xFF) * 256);

@@ -7,15 +7,10 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/Text.h"
-#include "platform/runtime/IntegerConversion.h"
 
 namespace dorvak {
 
 namespace {
-
-int px(double value) {
-    return toInt32(value);
-}
 
 // Left and top of a box of w × h on a face of SW × SH, by alignment (0 top, 1 left,
 // 2 centre, 3 right, 4 bottom) and the inset from the top or left edge. The fraction
@@ -24,24 +19,24 @@ bool align(std::int32_t alignment, double SW, double SH, int w, int h, double in
            PixelBox& box) {
     switch (alignment) {
     case 0:
-        box.Left = px((SW - w) / 2);
-        box.Top = px((SH - h) / SH + inset);
+        box.Left = toPixel((SW - w) / 2);
+        box.Top = toPixel((SH - h) / SH + inset);
         return true;
     case 1:
-        box.Left = px((SW - w) / SW + inset);
-        box.Top = px((SH - h) / 2);
+        box.Left = toPixel((SW - w) / SW + inset);
+        box.Top = toPixel((SH - h) / 2);
         return true;
     case 2:
-        box.Left = px((SW - w) / 2);
-        box.Top = px((SH - h) / 2);
+        box.Left = toPixel((SW - w) / 2);
+        box.Top = toPixel((SH - h) / 2);
         return true;
     case 3:
-        box.Left = px(SW - w - 5);
-        box.Top = px((SH - h) / 2);
+        box.Left = toPixel(SW - w - 5);
+        box.Top = toPixel((SH - h) / 2);
         return true;
     case 4:
-        box.Left = px((SW - w) / 2);
-        box.Top = px(SH - h - 5);
+        box.Left = toPixel((SW - w) / 2);
+        box.Top = toPixel(SH - h - 5);
         return true;
     default:
         return false;
@@ -69,10 +64,10 @@ void ButtonPainter::placePicture() {
         box.Height = 0;
         return;
     }
-    box.Width =
-        px(Surface::scaleX(b_.Picture->widthHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
-    box.Height =
-        px(Surface::scaleY(b_.Picture->heightHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
+    box.Width = toPixel(
+        Surface::scaleX(b_.Picture->widthHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
+    box.Height = toPixel(
+        Surface::scaleY(b_.Picture->heightHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
     align(b_.PictureAlignment, SW, SH, box.Width, box.Height, 4, box);
 }
 
@@ -177,9 +172,11 @@ void ButtonPainter::colourCaption() {
     const Channels& to = across ? B : A;
     // Red and green round the blended value, blue only the step from its start; at halves
     // the two differ.
-    const auto blend = [](int start, int end, double t) { return px(start + (end - start) * t); };
+    const auto blend = [](int start, int end, double t) {
+        return toPixel(start + (end - start) * t);
+    };
     const auto blendStep = [](int start, int end, double t) {
-        return start + px((end - start) * t);
+        return start + toPixel((end - start) * t);
     };
 
     const OleColor K = surface_.foreColor();

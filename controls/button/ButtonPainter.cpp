@@ -5,7 +5,6 @@
 #include "platform/gdi/CodePage.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Surface.h"
-#include "platform/runtime/IntegerConversion.h"
 #include "platform/windowing/Cursors.h"
 
 namespace dorvak {
@@ -14,10 +13,6 @@ namespace {
 
 // Small enough to keep the face above zero size, so the divisions by SW and SH are safe.
 constexpr double minimumTwips = 375;
-
-int px(double value) {
-    return toInt32(value);
-}
 
 } // namespace
 
@@ -99,7 +94,7 @@ void ButtonPainter::markFocus() {
         return;
     const OleColor pen = surface_.foreColor();
     for (const int start : {3, 2}) {
-        const int endX = px(SW - start), endY = px(SH - start);
+        const int endX = toPixel(SW - start), endY = toPixel(SH - start);
         for (b_.PixelX = start; b_.PixelX <= endX; b_.PixelX += 2)
             for (b_.PixelY = start; b_.PixelY <= endY; b_.PixelY += 2)
                 if (GetPixel(hdc_, b_.PixelX, b_.PixelY) == pen)
@@ -122,8 +117,8 @@ void ButtonPainter::drawDropDown() {
         return;
     int x0 = 0, y0 = 0;
     if (b_.DropDown == 1 || b_.DropDown == 2) {
-        x0 = b_.DropDown == 1 ? 2 : px(SW - 21);
-        y0 = px(SH / 2 - 8);
+        x0 = b_.DropDown == 1 ? 2 : toPixel(SW - 21);
+        y0 = toPixel(SH / 2 - 8);
     }
     constexpr POINT strokes[4][3] = {{{6, 5}, {9, 8}, {13, 4}},
                                      {{7, 5}, {9, 7}, {12, 4}},

@@ -2,6 +2,7 @@
 
 #include "controls/button/ButtonState.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/runtime/IntegerConversion.h"
 
 #include <string>
 
@@ -9,6 +10,12 @@ namespace dorvak {
 
 class Surface;
 class UserControl;
+
+// A computed coordinate or size on the face, rounded halves to even; beyond 32 bits it is
+// an overflow error.
+inline int toPixel(double value) {
+    return toInt32(value);
+}
 
 // One repaint of a Button: sizes the control, fills the background, places and draws picture
 // and caption with their effects, hands the outline to the shape renderer, marks the focus,

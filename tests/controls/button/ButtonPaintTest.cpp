@@ -337,6 +337,18 @@ TEST(ButtonPaint, PicturesArePlacedByAlignmentAndGreyedAtRestOrWhenDisabled) {
         << "the gradient pixels on the box's far edge are grey too";
 }
 
+TEST(ButtonPaint, TheHandCursorIsMadeCurrentWhileFocusedOrHoveredAtRest) {
+    ButtonHost host;
+    Button& b = *host.button;
+    ASSERT_TRUE(host.show());
+    b.clearFocus();
+    QCursor::setPos(b.mapToGlobal(QPoint(20, 10)));
+    b.setHandPointer(true);
+    EXPECT_NE(b.cursor().shape(), Qt::PointingHandCursor) << "neither focused nor hovered";
+    b.setFocus();
+    EXPECT_EQ(b.cursor().shape(), Qt::PointingHandCursor);
+}
+
 TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
     ButtonHost host;
     Button& b = *host.button;
