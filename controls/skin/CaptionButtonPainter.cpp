@@ -17,19 +17,15 @@ struct Segment {
     OleColor colour;
 };
 
-constexpr OleColor hex(std::uint32_t rrggbb) {
-    return rgb(int(rrggbb >> 16), int(rrggbb >> 8 & 0xFF), int(rrggbb & 0xFF));
-}
-
-constexpr OleColor glyphOutline = hex(0x535666);
-constexpr OleColor glyphMark = hex(0x7C8A9E);
-constexpr OleColor white = hex(0xFFFFFF);
-constexpr OleColor grey1 = hex(0xE9E9E9);
-constexpr OleColor grey2 = hex(0xE2E2E2);
-constexpr OleColor grey3 = hex(0xDCDCDC);
-constexpr OleColor grey4 = hex(0xD7D7D7);
-constexpr OleColor buttonCornerMark = hex(0x91AAC4);
-constexpr OleColor closeCornerMark = hex(0xA0A6BC);
+constexpr OleColor glyphOutline = fromRgbHex(0x535666);
+constexpr OleColor glyphMark = fromRgbHex(0x7C8A9E);
+constexpr OleColor white = fromRgbHex(0xFFFFFF);
+constexpr OleColor grey1 = fromRgbHex(0xE9E9E9);
+constexpr OleColor grey2 = fromRgbHex(0xE2E2E2);
+constexpr OleColor grey3 = fromRgbHex(0xDCDCDC);
+constexpr OleColor grey4 = fromRgbHex(0xD7D7D7);
+constexpr OleColor buttonCornerMark = fromRgbHex(0x91AAC4);
+constexpr OleColor closeCornerMark = fromRgbHex(0xA0A6BC);
 
 constexpr double buttonTop = 75;
 constexpr double buttonBottom = 315;

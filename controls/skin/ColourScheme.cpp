@@ -3,14 +3,10 @@
 namespace dorvak {
 namespace {
 
-// The schemes are written red first (#RRGGBB), as a designer picks them.
-constexpr OleColor hex(std::uint32_t rrggbb) {
-    return rgb(int(rrggbb >> 16), int(rrggbb >> 8 & 0xFF), int(rrggbb & 0xFF));
-}
-
 constexpr RowTable rows(std::uint32_t r1, std::uint32_t r2, std::uint32_t r3, std::uint32_t r4,
                         std::uint32_t r5, std::uint32_t r6, std::uint32_t r7) {
-    return {hex(r1), hex(r2), hex(r3), hex(r4), hex(r5), hex(r6), hex(r7)};
+    return {fromRgbHex(r1), fromRgbHex(r2), fromRgbHex(r3), fromRgbHex(r4),
+            fromRgbHex(r5), fromRgbHex(r6), fromRgbHex(r7)};
 }
 
 // Rows shared by both schemes.
@@ -26,21 +22,21 @@ constexpr RowTable closeRowsPressed =
     rows(0x831800, 0x871900, 0x852B01, 0x914312, 0x914312, 0xA8682C, 0xC1934A);
 
 constexpr ColourScheme lightBlue{
-    .CaptionColour = hex(0x000000),
-    .FrameColour = hex(0xB9D1EA),
-    .GradientTopColour = hex(0x98B4D0),
-    .InnerLineColour = hex(0x28CFE4),
-    .OuterLineColour = hex(0x000000),
-    .ButtonOutline = hex(0x5D6F88),
-    .ButtonInnerLine = hex(0xDEE7F2),
-    .ButtonFlatNormal = hex(0xC1D3E7),
-    .ButtonFlatHover = hex(0x96CBEF),
-    .ButtonFlatPressed = hex(0x6E889C),
-    .CloseOutline = hex(0x431422),
-    .CloseInnerLine = hex(0xF4D3CC),
-    .CloseFlatNormal = hex(0xE49F92),
-    .CloseFlatHover = hex(0xFCB9AD),
-    .CloseFlatPressed = hex(0xBF8F76),
+    .CaptionColour = fromRgbHex(0x000000),
+    .FrameColour = fromRgbHex(0xB9D1EA),
+    .GradientTopColour = fromRgbHex(0x98B4D0),
+    .InnerLineColour = fromRgbHex(0x28CFE4),
+    .OuterLineColour = fromRgbHex(0x000000),
+    .ButtonOutline = fromRgbHex(0x5D6F88),
+    .ButtonInnerLine = fromRgbHex(0xDEE7F2),
+    .ButtonFlatNormal = fromRgbHex(0xC1D3E7),
+    .ButtonFlatHover = fromRgbHex(0x96CBEF),
+    .ButtonFlatPressed = fromRgbHex(0x6E889C),
+    .CloseOutline = fromRgbHex(0x431422),
+    .CloseInnerLine = fromRgbHex(0xF4D3CC),
+    .CloseFlatNormal = fromRgbHex(0xE49F92),
+    .CloseFlatHover = fromRgbHex(0xFCB9AD),
+    .CloseFlatPressed = fromRgbHex(0xBF8F76),
     .ButtonRowsNormal = rows(0x98B1CC, 0x9EB7D1, 0xA4BED8, 0xACC5DF, 0xACC5DF, 0xB2CBE5, 0xB7D0E9),
     .ButtonRowsHover = buttonRowsHover,
     .ButtonRowsPressed = buttonRowsPressed,
@@ -50,21 +46,21 @@ constexpr ColourScheme lightBlue{
 };
 
 constexpr ColourScheme darkGrey{
-    .CaptionColour = hex(0xFFFFFF),
-    .FrameColour = hex(0x242632),
-    .GradientTopColour = hex(0x94979E),
-    .InnerLineColour = hex(0xB4B8B9),
-    .OuterLineColour = hex(0x000000),
-    .ButtonOutline = hex(0x242632),
-    .ButtonInnerLine = hex(0xB4B8B9),
-    .ButtonFlatNormal = hex(0xB8BDC0),
-    .ButtonFlatHover = hex(0x96CBEF),
-    .ButtonFlatPressed = hex(0x6E889C),
-    .CloseOutline = hex(0x431422),
-    .CloseInnerLine = hex(0xF4D3CC),
-    .CloseFlatNormal = hex(0xE49F92),
-    .CloseFlatHover = hex(0xFCB9AD),
-    .CloseFlatPressed = hex(0xBF8F76),
+    .CaptionColour = fromRgbHex(0xFFFFFF),
+    .FrameColour = fromRgbHex(0x242632),
+    .GradientTopColour = fromRgbHex(0x94979E),
+    .InnerLineColour = fromRgbHex(0xB4B8B9),
+    .OuterLineColour = fromRgbHex(0x000000),
+    .ButtonOutline = fromRgbHex(0x242632),
+    .ButtonInnerLine = fromRgbHex(0xB4B8B9),
+    .ButtonFlatNormal = fromRgbHex(0xB8BDC0),
+    .ButtonFlatHover = fromRgbHex(0x96CBEF),
+    .ButtonFlatPressed = fromRgbHex(0x6E889C),
+    .CloseOutline = fromRgbHex(0x431422),
+    .CloseInnerLine = fromRgbHex(0xF4D3CC),
+    .CloseFlatNormal = fromRgbHex(0xE49F92),
+    .CloseFlatHover = fromRgbHex(0xFCB9AD),
+    .CloseFlatPressed = fromRgbHex(0xBF8F76),
     .ButtonRowsNormal = rows(0x353E43, 0x384146, 0x363E41, 0x353D40, 0x373C40, 0x383D41, 0x393E42),
     .ButtonRowsHover = buttonRowsHover,
     .ButtonRowsPressed = buttonRowsPressed,

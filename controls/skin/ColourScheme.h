@@ -8,6 +8,11 @@
 
 namespace dorvak {
 
+// A colour written red first, #RRGGBB, as the schemes and glyphs are given.
+constexpr OleColor fromRgbHex(std::uint32_t rrggbb) {
+    return rgb(int(rrggbb >> 16), int(rrggbb >> 8 & 0xFF), int(rrggbb & 0xFF));
+}
+
 // Seven colours for the lower face of a caption button, top row first.
 using RowTable = std::array<OleColor, 7>;
 

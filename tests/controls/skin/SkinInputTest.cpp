@@ -149,6 +149,29 @@ TEST_F(CaptionInput, ThePollingTimerShowsHoverAndClearsItOnceThePointerLeaves) {
     EXPECT_FALSE(host.skin().buttonFlags().CloseHover);
 }
 
+TEST_F(CaptionInput, OnlyAPressOnTheCaptionAwayFromTheButtonsArmsTheMove) {
+    // The move itself starts at the first pointer move with the button held; until then the
+    // pointer shows the move shape, and a release without moving only takes it back.
+    const QPoint start = host.form().pos();
+    move(onCaption());
+    QTest::mousePress(&caption(), Qt::LeftButton, {}, onCaption());
+    EXPECT_EQ(host.form().MousePointer(), PointerMove);
+    QTest::mouseRelease(&caption(), Qt::LeftButton, {}, onCaption());
+    EXPECT_EQ(host.form().MousePointer(), PointerDefault);
+    EXPECT_EQ(host.form().pos(), start);
+
+    // W − 1500 and beyond belongs to the caption buttons, even below their hit rectangles.
+    const QPoint besideMinimise(516, 20); // label twips 7740 ≥ W − 1500, 300 > 240
+    move(besideMinimise);
+    QTest::mousePress(&caption(), Qt::LeftButton, {}, besideMinimise);
+    EXPECT_EQ(host.form().MousePointer(), PointerDefault);
+    QTest::mouseRelease(&caption(), Qt::LeftButton, {}, besideMinimise);
+    // A right press arms nothing.
+    QTest::mousePress(&caption(), Qt::RightButton, {}, onCaption());
+    EXPECT_EQ(host.form().MousePointer(), PointerDefault);
+    QTest::mouseRelease(&caption(), Qt::RightButton, {}, onCaption());
+}
+
 TEST_F(CaptionInput, ADoubleClickOnTheCaptionMaximisesAndRestores) {
     QTest::mouseDClick(&caption(), Qt::LeftButton, {}, onCaption());
     QTRY_COMPARE_WITH_TIMEOUT(host.form().WindowState(), 2, 2000);
