@@ -3,6 +3,7 @@
 #include "platform/windowing/Pointer.h"
 #include "tests/controls/button/ButtonTesting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -164,7 +165,7 @@ TEST_F(ButtonInput, AToggleFlipsItsValueOnEachClickAndShowsItPressed) {
     EXPECT_FALSE(state().IsPressed);
 }
 
-TEST_F(ButtonInput, FocusIsMarkedAndTheButtonIsReachedByTab) {
+TEST_F(ButtonInput, FocusIsMarkedAndTheButtonIsReachedByTabAndByScreenReaders) {
     auto* other = new Button(ControlSite{nullptr, &host.window, QStringLiteral("Button2"), -1});
     other->setGeometry(10, 60, 81, 33);
     other->start(PropertyBag());
@@ -179,6 +180,13 @@ TEST_F(ButtonInput, FocusIsMarkedAndTheButtonIsReachedByTab) {
     EXPECT_TRUE(other->state().HasFocus);
     EXPECT_FALSE(state().HasFocus);
     EXPECT_TRUE(log.empty()) << "focus raises no event: " << ::testing::PrintToString(log);
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(other);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Button2"));
+    other->setCaption(QStringLiteral("Tamam"));
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Tamam"));
 }
 
 } // namespace
