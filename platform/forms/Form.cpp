@@ -34,6 +34,11 @@ Qt::WindowFlags flagsFor(int borderStyle) {
     }
 }
 
+// "Shape3(0)" for an element of a control array.
+QString displayName(const QString& name, int index) {
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
 bool isFixedSize(int borderStyle) {
     return borderStyle == Form::BorderFixedSingle || borderStyle == Form::BorderFixedToolWindow;
 }
@@ -91,6 +96,7 @@ void Form::build(const FormDesign& design) {
 QObject* Form::createControl(const ControlDesign& design, QWidget* container) {
     const ControlSite site{this, container, design.name, design.index};
     QObject* control = Application::instance()->createControl(design.kind, site);
+    control->setObjectName(displayName(design.name, design.index));
     controls_.push_back({design.name, design.index, control});
     if (auto* widget = qobject_cast<QWidget*>(control))
         widget->setGeometry(pixelsFromTwips(design.left), pixelsFromTwips(design.top),
@@ -132,8 +138,7 @@ QObject* Form::findControl(const QString& name, int index) const {
 QString Form::displayNameOf(const QObject* control) const {
     for (const ControlEntry& entry : controls_)
         if (entry.object == control)
-            return entry.index < 0 ? entry.name
-                                   : QStringLiteral("%1(%2)").arg(entry.name).arg(entry.index);
+            return displayName(entry.name, entry.index);
     return {};
 }
 
@@ -184,9 +189,11 @@ void Form::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    // The frame belongs to the window manager and is unknown before the window is shown, so
+    // the client area is what is centred; the borderless windows have no other.
+    QRect client = geometry();
+    client.moveCenter(screen->availableGeometry().center());
+    setGeometry(client);
 }
 
 void Form::setBorderStyle(int style) {

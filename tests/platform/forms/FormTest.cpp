@@ -11,6 +11,9 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <array>
 #include <gtest/gtest.h>
@@ -165,6 +168,36 @@ TEST(FormTest, RaisesItsOwnMouseAndResizeEventsInTwipsForABoundControl) {
     EXPECT_DOUBLE_EQ(form.Width(), 4500);
     EXPECT_DOUBLE_EQ(form.Height(), 3000);
     EXPECT_DOUBLE_EQ(form.ScaleWidth(), form.ClientWidth());
+}
+
+TEST(FormTest, TheWindowTakesItsBorderPlaceAndFontsFromItsDesign) {
+    ApplicationFixture fixture;
+    Form tool(design(R"({"name":"Tool", "properties": {"BorderStyle": 4, "ClientWidth": 7695,
+      "ClientHeight": 1725, "StartUpPosition": 2,
+      "Font": {"Name": "MS Sans Serif", "Size": 8.25, "Bold": true}}})"));
+    EXPECT_EQ(tool.windowType(), Qt::Tool);
+    // Fixed: the window keeps its designed client size.
+    EXPECT_EQ(tool.minimumSize(), QSize(513, 115));
+    EXPECT_EQ(tool.maximumSize(), QSize(513, 115));
+    tool.Show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // The frame is the window manager's and unknown until shown: the client area is centred.
+    EXPECT_LE(std::abs(tool.geometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(tool.geometry().center().y() - screen.center().y()), 1);
+
+    // The designed faces are there even where the desktop does not have them.
+    EXPECT_EQ(QFontInfo(tool.Font()).family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Tahoma"))).family(), QStringLiteral("Tahoma"));
+
+    // A shown window that loses its border stays shown, now without a frame, and sizable.
+    tool.setBorderStyle(Form::BorderNone);
+    EXPECT_TRUE(tool.isVisible());
+    EXPECT_TRUE(tool.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(tool.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    tool.setWindowState(2);
+    EXPECT_EQ(tool.WindowState(), 2);
+    tool.setWindowState(0);
+    EXPECT_EQ(tool.WindowState(), 0);
 }
 
 } // namespace

@@ -1,0 +1,135 @@
+// Standard controls beyond their design values: drawing on picture boxes, text box changes,
+// images, and timers started and stopped from code.
+#include "FormsTestSupport.h"
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/TextBox.h"
+#include "platform/forms/Timer.h"
+#include "platform/windowing/WindowRegistry.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace dorvak {
+namespace {
+
+const char* const window = R"({"name":"Controls",
+  "properties": {"ClientWidth": 3000, "ClientHeight": 1500, "BackColor": "0x00FFFFFF"},
+  "controls": [
+    {"kind": "PictureBox", "name": "Front", "left": 750, "top": 0, "width": 1500, "height": 900,
+     "properties": {"BackColor": "0x00FF0000"}},
+    {"kind": "PictureBox", "name": "Back", "left": 0, "top": 0, "width": 1500, "height": 900,
+     "properties": {"BackColor": "0x00000000"}},
+    {"kind": "TextBox", "name": "Text1", "left": 0, "top": 1050, "width": 1500, "height": 300},
+    {"kind": "Image", "name": "Picture", "left": 2400, "top": 0, "width": 300, "height": 300}
+  ]})";
+
+QImage shown(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(ControlsTest, APictureBoxDrawsInTwipsKeepsItsDrawingAndComesToTheFront) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    form.Show();
+    auto* back = form.control<PictureBox>("Back");
+    auto* front = form.control<PictureBox>("Front");
+    ASSERT_TRUE(back && front);
+    EXPECT_EQ(windowFromHandle(back->hWnd()), back);
+    EXPECT_NE(back->hWnd(), front->hWnd());
+
+    // Front is listed first and covers Back where they overlap.
+    EXPECT_EQ(shown(form).pixel(60, 30), qRgb(0, 0, 255));
+    back->ZOrder();
+    EXPECT_EQ(shown(form).pixel(60, 30), qRgb(0, 0, 0));
+
+    // A line in twips; it stays when the box is covered and uncovered, until Cls.
+    back->Line(0, 150, 1500, 150, 0x0000FF00);
+    EXPECT_EQ(shown(*back).pixel(40, 10), qRgb(0, 255, 0));
+    EXPECT_EQ(shown(*back).pixel(40, 11), qRgb(0, 0, 0));
+    front->ZOrder();
+    back->ZOrder();
+    EXPECT_EQ(shown(*back).pixel(40, 10), qRgb(0, 255, 0));
+    back->Cls();
+    EXPECT_EQ(shown(*back).pixel(40, 10), qRgb(0, 0, 0));
+
+    // A picture box moves in twips and reports its size in its scale units.
+    back->Move(150, 150, 600, 300);
+    EXPECT_EQ(back->geometry(), QRect(10, 10, 40, 20));
+    EXPECT_DOUBLE_EQ(back->ScaleWidth(), 600);
+}
+
+TEST(ControlsTest, APictureBoxWithoutPersistentDrawingAsksForPaintWhenResized) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    form.Show();
+    auto* box = form.control<PictureBox>("Back");
+    int paints = 0;
+    box->Paint.connect([&] { ++paints; });
+    box->setAutoRedraw(true);
+    box->Move(0, 0, 900, 900);
+    EXPECT_EQ(paints, 0);
+    box->setAutoRedraw(false);
+    box->Move(0, 0, 1200, 900);
+    EXPECT_EQ(paints, 1);
+}
+
+TEST(ControlsTest, ATextBoxReportsEveryChangeOfItsText) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    form.Show();
+    auto* text = form.control<TextBox>("Text1");
+    std::vector<QString> changes;
+    text->Change.connect([&] { changes.push_back(text->Text()); });
+    text->setText(QStringLiteral("15"));
+    text->setFocus();
+    QTest::keyClicks(text, QStringLiteral("0"));
+    EXPECT_EQ(changes, (std::vector<QString>{QStringLiteral("15"), QStringLiteral("150")}));
+
+    text->setBackColor(0x0080C0FF); // RGB FFC080
+    EXPECT_EQ(text->palette().color(QPalette::Base), QColor(0xFF, 0xC0, 0x80));
+}
+
+TEST(ControlsTest, AnImageShowsItsPictureAtNaturalSizeOrStretched) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    form.Show();
+    auto* image = form.control<Image>("Picture");
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(qRgb(255, 0, 0));
+    image->setPicture(picture);
+    const QPoint at = image->pos();
+    EXPECT_EQ(shown(form).pixel(at + QPoint(5, 5)), qRgb(255, 0, 0));
+    EXPECT_EQ(shown(form).pixel(at + QPoint(15, 15)), qRgb(255, 255, 255)); // the window
+    image->setStretch(true);
+    EXPECT_EQ(shown(form).pixel(at + QPoint(15, 15)), qRgb(255, 0, 0));
+}
+
+TEST(ControlsTest, ATimerStartsAfreshWhenEnabledAndStopsWithoutAnInterval) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    Timer timer(&form);
+    int ticks = 0;
+    timer.Tick.connect([&] { ++ticks; });
+    EXPECT_TRUE(timer.Enabled()); // enabled by default, but without an interval: silent
+
+    Timer witness(&form); // proves time passed without a tick of the timer under test
+    int witnessTicks = 0;
+    witness.Tick.connect([&] { ++witnessTicks; });
+    witness.setInterval(20);
+    QTRY_VERIFY(witnessTicks >= 3);
+    EXPECT_EQ(ticks, 0);
+
+    timer.setInterval(20);
+    QTRY_VERIFY(ticks >= 1);
+    timer.setInterval(0);
+    const int stoppedAt = ticks;
+    witnessTicks = 0;
+    QTRY_VERIFY(witnessTicks >= 3);
+    EXPECT_EQ(ticks, stoppedAt);
+}
+
+} // namespace
+} // namespace dorvak
