@@ -320,7 +320,6 @@ void Form::Line(double x1, double y1, double x2, double y2, OleColor color) {
 
 void Form::Refresh() {
     surface().refresh();
-    update();
 }
 
 bool Form::event(QEvent* event) {

@@ -96,6 +96,20 @@ TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
 }
 
+TEST(EventLoopTest, DoEventsLetsTimerTicksRunInsideALoopOfAHandler) {
+    ApplicationFixture fixture;
+    Form form(windowWithTimer(20));
+    int ticks = 0;
+    form.control<Timer>("Timer1")->Tick.connect([&] { ++ticks; });
+    // A handler that polls, as the skin's resize loop does: without DoEvents it would spin
+    // until the bound with the timer silent.
+    QElapsedTimer bound;
+    bound.start();
+    while (ticks < 3 && bound.elapsed() < 5000)
+        DoEvents();
+    EXPECT_GE(ticks, 3);
+}
+
 class CountingForm : public Form {
 public:
     CountingForm()
