@@ -8,7 +8,9 @@
 #include "platform/forms/Timer.h"
 
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -170,6 +172,34 @@ TEST_F(CaptionInput, OnlyAPressOnTheCaptionAwayFromTheButtonsArmsTheMove) {
     QTest::mousePress(&caption(), Qt::RightButton, {}, onCaption());
     EXPECT_EQ(host.form().MousePointer(), PointerDefault);
     QTest::mouseRelease(&caption(), Qt::RightButton, {}, onCaption());
+}
+
+TEST_F(CaptionInput, DraggingTheBottomRightCornerResizesTheHostAndItsFrame) {
+    Form& form = host.form();
+    const QSize before = form.size();
+    const QPoint press(before.width() - 2, before.height() - 2);
+    QCursor::setPos(form.mapToGlobal(press));
+    // While the resize loop runs, the pointer moves on; the button comes up once the window
+    // has followed it (or after a bound).
+    const QPoint moved = form.mapToGlobal(press) + QPoint(40, 30);
+    QTimer::singleShot(0, [moved] { QCursor::setPos(moved); });
+    QDeadlineTimer deadline(5000);
+    QTimer releaser;
+    QObject::connect(&releaser, &QTimer::timeout, [&] {
+        if (form.size() == before && !deadline.hasExpired())
+            return;
+        releaser.stop();
+        QTest::mouseRelease(&form, Qt::LeftButton, {}, form.mapFromGlobal(moved));
+    });
+    releaser.start(10);
+    QTest::mousePress(&form, Qt::LeftButton, {}, press);
+
+    // The size is the pointer's distance from the top-left corner.
+    EXPECT_EQ(form.size(), before + QSize(38, 28));
+    const QImage& frame = form.surface().image();
+    const OleColor outer = host.skin().colours().OuterLineColour;
+    EXPECT_EQ(plainFromPixel(frame.pixel(before.width() + 37, 300)), outer);
+    EXPECT_EQ(plainFromPixel(frame.pixel(300, before.height() + 27)), outer);
 }
 
 TEST_F(CaptionInput, ADoubleClickOnTheCaptionMaximisesAndRestores) {
