@@ -41,13 +41,14 @@ void ButtonPainter::gradient(double x0, double y0, OleColor c0, double x1, doubl
 }
 
 void ButtonPainter::fillBackground() {
-    const OleColor c0 = b_.BackColor;
-    const OleColor c1 = byState(b_.BackColorPressed, b_.BackColorHover, b_.BackColorPressed);
+    const OleColor c0 = button_.BackColor;
+    const OleColor c1 =
+        byState(button_.BackColorPressed, button_.BackColorHover, button_.BackColorPressed);
     // Each corner is rounded to the pixel as it becomes a vertex.
     constexpr auto across = GRADIENT_FILL_RECT_H;
     constexpr auto down = GRADIENT_FILL_RECT_V;
 
-    const std::int32_t mode = b_.ButtonStyleColors;
+    const std::int32_t mode = button_.ButtonStyleColors;
     if (mode == 0)
         surface_.setBackStyle(Surface::Transparent);
     else if (mode >= 1 && mode <= 7)
@@ -55,7 +56,8 @@ void ButtonPainter::fillBackground() {
 
     switch (mode) {
     case 1:
-        surface_.setBackColor(byState(b_.BackColorPressed, b_.BackColorHover, b_.BackColor));
+        surface_.setBackColor(
+            byState(button_.BackColorPressed, button_.BackColorHover, button_.BackColor));
         break;
     case 2:
         gradient(0, SH, c0, SW, 0, c1, across);
@@ -86,17 +88,17 @@ void ButtonPainter::fillBackground() {
 
 void ButtonPainter::applyStyleColors() {
     const auto borders = [this](OleColor rest, OleColor hover, OleColor pressed) {
-        b_.BorderColor = rest;
-        b_.BorderColorHover = hover;
-        b_.BorderColorPressed = pressed;
+        button_.BorderColor = rest;
+        button_.BorderColorHover = hover;
+        button_.BorderColorPressed = pressed;
     };
-    switch (b_.ButtonStyle) {
+    switch (button_.ButtonStyle) {
     case 1:
     case 2:
         borders(darkShadow3D, darkShadow3D, buttonHighlight);
         break;
     case 3:
-        borders(b_.BackColor, darkShadow3D, buttonHighlight);
+        borders(button_.BackColor, darkShadow3D, buttonHighlight);
         break;
     case 4:
         borders(buttonShadow, buttonShadow, buttonShadow);
@@ -111,12 +113,12 @@ void ButtonPainter::applyStyleColors() {
         borders(0x8F8F8E, 0xB17F3C, 0x5C411D);
         break;
     case 8:
-        borders(b_.BackColor, b_.BackColorHover, b_.BackColorPressed);
+        borders(button_.BackColor, button_.BackColorHover, button_.BackColorPressed);
         break;
     default:
         return;
     }
-    if (b_.ButtonStyle >= 5 && b_.ButtonStyleColors != 0)
+    if (button_.ButtonStyle >= 5 && button_.ButtonStyleColors != 0)
         drawOwnGradient();
 }
 
@@ -124,49 +126,49 @@ void ButtonPainter::drawOwnGradient() {
     struct Pair {
         OleColor c0, c1;
     };
-    const bool pressed = b_.IsPressed, hovered = b_.mouseOver(), disabled = !enabled();
+    const bool pressed = button_.IsPressed, hovered = button_.mouseOver(), disabled = !enabled();
     Pair colors{};
-    switch (b_.ButtonStyle) {
+    switch (button_.ButtonStyle) {
     case 5:
-        colors = pressed   ? Pair{0xA57F71, b_.BackColorPressed}
-                 : hovered ? Pair{0xAC9891, b_.BackColorHover}
-                           : Pair{b_.BackColor, b_.BackColor};
+        colors = pressed   ? Pair{0xA57F71, button_.BackColorPressed}
+                 : hovered ? Pair{0xAC9891, button_.BackColorHover}
+                           : Pair{button_.BackColor, button_.BackColor};
         break;
     case 6: // hovering looks like rest
-        colors = pressed    ? Pair{b_.BackColor, 0xE0E6E6}
+        colors = pressed    ? Pair{button_.BackColor, 0xE0E6E6}
                  : disabled ? Pair{0xDBE7E7, 0xDBE7E7}
-                            : Pair{b_.BackColor, b_.BackColorPressed};
+                            : Pair{button_.BackColor, button_.BackColorPressed};
         if (!pressed && disabled)
-            b_.BorderColor = 0x8DABAB;
+            button_.BorderColor = 0x8DABAB;
         break;
     case 7:
-        colors = pressed    ? Pair{b_.BackColorPressed, 0xF8ECD5}
-                 : hovered  ? Pair{b_.BackColorHover, 0xFEFCF7}
+        colors = pressed    ? Pair{button_.BackColorPressed, 0xF8ECD5}
+                 : hovered  ? Pair{button_.BackColorHover, 0xFEFCF7}
                  : disabled ? Pair{0xF0F0F0, 0xF4F4F4}
-                            : Pair{b_.BackColor, 0xEFEFEF};
+                            : Pair{button_.BackColor, 0xEFEFEF};
         if (!pressed && !hovered && disabled)
-            b_.BorderColor = 0xB5B2AD;
+            button_.BorderColor = 0xB5B2AD;
         break;
     case 8:
-        colors = pressed    ? Pair{b_.BackColorPressed, 0xFFFFFF}
-                 : hovered  ? Pair{b_.BackColorHover, 0xFFFFFF}
+        colors = pressed    ? Pair{button_.BackColorPressed, 0xFFFFFF}
+                 : hovered  ? Pair{button_.BackColorHover, 0xFFFFFF}
                  : disabled ? Pair{0xA4B6B7, 0xFFFFFF}
-                            : Pair{b_.BackColor, 0xFFFFFF};
+                            : Pair{button_.BackColor, 0xFFFFFF};
         if (!pressed && !hovered && disabled)
-            b_.BorderColor = 0xA4B6B7;
+            button_.BorderColor = 0xA4B6B7;
         break;
     }
 
     const auto [c0, c1] = colors;
     constexpr auto across = GRADIENT_FILL_RECT_H;
     constexpr auto down = GRADIENT_FILL_RECT_V;
-    switch (b_.ButtonStyle) {
+    switch (button_.ButtonStyle) {
     case 5:
     case 6:
         gradient(0, SH, c0, SW, 0, c1, down);
         break;
     case 7: // a light upper two thirds, and a lower half brightening past the far edge
-        if (pointsUpOrDown(b_.ButtonShape)) {
+        if (pointsUpOrDown(button_.ButtonShape)) {
             gradient(SW / 1.5, 0, c0, 0, SH, c1, across);
             gradient(SW / 2, SH, c0, SW + 25, 0, c1, across);
         } else {
@@ -175,7 +177,7 @@ void ButtonPainter::drawOwnGradient() {
         }
         break;
     case 8:
-        if (pointsUpOrDown(b_.ButtonShape)) {
+        if (pointsUpOrDown(button_.ButtonShape)) {
             gradient(SW, 0, c0, -SW / 6, SH, c1, across);
             gradient(SW / 2, SH, c0, SW / 3 + SW, 0, c1, across);
         } else {

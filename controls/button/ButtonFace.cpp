@@ -58,36 +58,36 @@ Channels splitColor(OleColor color) {
 } // namespace
 
 void ButtonPainter::placePicture() {
-    PixelBox& box = b_.PictureRect;
-    if (!b_.Picture) {
+    PixelBox& box = button_.PictureRect;
+    if (!button_.Picture) {
         box.Width = 0;
         box.Height = 0;
         return;
     }
     box.Width = toPixel(
-        Surface::scaleX(b_.Picture->widthHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
+        Surface::scaleX(button_.Picture->widthHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
     box.Height = toPixel(
-        Surface::scaleY(b_.Picture->heightHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
-    align(b_.PictureAlignment, SW, SH, box.Width, box.Height, 4, box);
+        Surface::scaleY(button_.Picture->heightHimetric(), ScaleMode::Himetric, ScaleMode::Pixels));
+    align(button_.PictureAlignment, SW, SH, box.Width, box.Height, 4, box);
 }
 
 void ButtonPainter::drawPicture() {
-    if (!b_.Picture)
+    if (!button_.Picture)
         return;
-    const QImage& picture = b_.Picture->image();
-    const PixelBox& box = b_.PictureRect;
+    const QImage& picture = button_.Picture->image();
+    const PixelBox& box = button_.PictureRect;
     if (!enabled()) {
         surface_.paintPicture(picture, box.Left, box.Top);
         greyPicture(16); // the blue channel, whatever PictureGray says
-    } else if (b_.IsPressed) {
+    } else if (button_.IsPressed) {
         surface_.paintPicture(picture, box.Left + 1, box.Top + 1);
-    } else if (b_.mouseOver()) {
+    } else if (button_.mouseOver()) {
         surface_.paintPicture(picture, box.Left, box.Top);
-        if (b_.ButtonStyle == 5)
+        if (button_.ButtonStyle == 5)
             surface_.paintPicture(picture, box.Left - 1, box.Top - 1);
     } else {
         surface_.paintPicture(picture, box.Left, box.Top);
-        if (b_.PictureGray)
+        if (button_.PictureGray)
             greyPicture(0); // the red channel
     }
 }
@@ -96,11 +96,11 @@ void ButtonPainter::drawPicture() {
 // one of its channels. A system colour as back colour matches no pixel, so the whole box
 // turns grey.
 void ButtonPainter::greyPicture(int channelShift) {
-    const PixelBox& box = b_.PictureRect;
+    const PixelBox& box = button_.PictureRect;
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {
             const OleColor pixel = GetPixel(hdc_, x, y);
-            if (pixel == b_.BackColor)
+            if (pixel == button_.BackColor)
                 continue;
             const int grey = int(pixel >> channelShift & 0xFF);
             SetPixel(hdc_, x, y, rgb(grey, grey, grey));
@@ -109,14 +109,14 @@ void ButtonPainter::greyPicture(int channelShift) {
 }
 
 void ButtonPainter::placeCaption() {
-    PixelBox& box = b_.CaptionRect;
-    if (b_.CaptionAlignment < 0 || b_.CaptionAlignment > 4)
+    PixelBox& box = button_.CaptionRect;
+    if (button_.CaptionAlignment < 0 || button_.CaptionAlignment > 4)
         return;
     SIZE extent;
     GetTextExtentPoint32A(hdc_, caption_.data(), int(caption_.size()), &extent);
     box.Width = extent.cx;
     box.Height = extent.cy;
-    align(b_.CaptionAlignment, SW, SH, box.Width, box.Height, 5, box);
+    align(button_.CaptionAlignment, SW, SH, box.Width, box.Height, 5, box);
 }
 
 void ButtonPainter::drawCaptionText(OleColor color, int x, int y) {
@@ -125,21 +125,22 @@ void ButtonPainter::drawCaptionText(OleColor color, int x, int y) {
 }
 
 void ButtonPainter::drawCaption() {
-    const int L = b_.CaptionRect.Left, T = b_.CaptionRect.Top;
+    const int L = button_.CaptionRect.Left, T = button_.CaptionRect.Top;
     if (!enabled()) {
         // Engraved, except for the styles whose faces are too light for it.
-        const std::int32_t style = b_.ButtonStyle;
+        const std::int32_t style = button_.ButtonStyle;
         if (style != 4 && style != 6 && style != 7 && style != 8)
             drawCaptionText(buttonHighlight, L + 1, T + 1);
         drawCaptionText(buttonShadow, L, T);
         return;
     }
 
-    const OleColor E = b_.EffectColor;
-    const OleColor text = byState(b_.ForeColorPressed, b_.ForeColorHover, b_.ForeColor);
+    const OleColor E = button_.EffectColor;
+    const OleColor text =
+        byState(button_.ForeColorPressed, button_.ForeColorHover, button_.ForeColor);
     // The pressed caption sits one pixel down and right.
-    const int x = b_.IsPressed ? L + 1 : L, y = b_.IsPressed ? T + 1 : T;
-    switch (b_.CaptionEffect) {
+    const int x = button_.IsPressed ? L + 1 : L, y = button_.IsPressed ? T + 1 : T;
+    switch (button_.CaptionEffect) {
     case 0:
         break;
     case 1: // raised
@@ -161,12 +162,12 @@ void ButtonPainter::drawCaption() {
 
 // Recolours the pixels of the last caption colour in a gradient across the whole face.
 void ButtonPainter::colourCaption() {
-    if (b_.CaptionStyle != 1 && b_.CaptionStyle != 2)
+    if (button_.CaptionStyle != 1 && button_.CaptionStyle != 2)
         return;
-    const Channels A = splitColor(b_.ForeColor);
-    const Channels B =
-        splitColor(byState(b_.ForeColorPressed, b_.ForeColorHover, b_.ForeColorPressed));
-    const bool across = b_.CaptionStyle == 1;
+    const Channels A = splitColor(button_.ForeColor);
+    const Channels B = splitColor(
+        byState(button_.ForeColorPressed, button_.ForeColorHover, button_.ForeColorPressed));
+    const bool across = button_.CaptionStyle == 1;
     // Across: A at the left edge to B at the right; down: B at the top to A at the bottom.
     const Channels& from = across ? A : B;
     const Channels& to = across ? B : A;
@@ -180,7 +181,7 @@ void ButtonPainter::colourCaption() {
     };
 
     const OleColor K = surface_.foreColor();
-    const PixelBox& box = b_.CaptionRect;
+    const PixelBox& box = button_.CaptionRect;
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {
             if (GetPixel(hdc_, x, y) != K)

@@ -11,13 +11,14 @@ namespace dorvak {
 
 namespace {
 
-// Small enough to keep the face above zero size, so the divisions by SW and SH are safe.
+// The smallest face, about 25 pixels a side: SW and SH never reach zero, so dividing by
+// them is safe.
 constexpr double minimumTwips = 375;
 
 } // namespace
 
 ButtonPainter::ButtonPainter(ButtonState& button, UserControl& control)
-    : b_(button)
+    : button_(button)
     , control_(control)
     , surface_(control.surface())
     , hdc_(surface_.hdc())
@@ -28,7 +29,7 @@ bool ButtonPainter::enabled() const {
 }
 
 OleColor ButtonPainter::byState(OleColor pressed, OleColor hover, OleColor rest) const {
-    return b_.IsPressed ? pressed : b_.mouseOver() ? hover : rest;
+    return button_.IsPressed ? pressed : button_.mouseOver() ? hover : rest;
 }
 
 void ButtonPainter::paint() {
@@ -36,8 +37,8 @@ void ButtonPainter::paint() {
     surface_.cls();
     enforceMinimumSize();
     chooseCursor();
-    if (b_.ButtonType == 1 && b_.Value)
-        b_.IsPressed = true;
+    if (button_.ButtonType == 1 && button_.Value)
+        button_.IsPressed = true;
     fillBackground();
     applyStyleColors();
     placePicture();
@@ -60,7 +61,7 @@ void ButtonPainter::enforceMinimumSize() {
     if (control_.Height() < minimumTwips)
         control_.setHeight(minimumTwips);
     // Only the rectangles keep any proportions; the other shapes are drawn in a square.
-    if (b_.ButtonShape != 0 && b_.ButtonShape != 1)
+    if (button_.ButtonShape != 0 && button_.ButtonShape != 1)
         control_.setHeight(control_.Width());
     control_.surface(); // follows the new size
     SW = surface_.scaleWidth();
@@ -68,44 +69,45 @@ void ButtonPainter::enforceMinimumSize() {
 }
 
 void ButtonPainter::chooseCursor() {
-    if (b_.HandPointer && (b_.HasFocus || (!b_.IsPressed && b_.mouseOver())))
+    if (button_.HandPointer && (button_.HasFocus || (!button_.IsPressed && button_.mouseOver())))
         SetCursor(LoadCursorA(nullptr, IDC_HAND));
 }
 
 void ButtonPainter::drawShape() {
     surface_.setMaskColor(surface_.backColor());
-    surface_.setForeColor(byState(b_.BorderColorPressed, b_.BorderColorHover, b_.BorderColor));
+    surface_.setForeColor(
+        byState(button_.BorderColorPressed, button_.BorderColorHover, button_.BorderColor));
     ShapeState state;
-    state.buttonStyle = b_.ButtonStyle;
-    state.buttonStyleColors = b_.ButtonStyleColors;
-    state.pressed = b_.IsPressed;
-    state.mouseOver = b_.mouseOver();
-    state.focused = b_.FocusRect && b_.HasFocus;
+    state.buttonStyle = button_.ButtonStyle;
+    state.buttonStyleColors = button_.ButtonStyleColors;
+    state.pressed = button_.IsPressed;
+    state.mouseOver = button_.mouseOver();
+    state.focused = button_.FocusRect && button_.HasFocus;
     state.enabled = enabled();
-    ShapeCanvas canvas(surface_, control_.hWnd(), state, b_.ShapeRegion);
-    drawButtonShape(b_.ButtonShape, canvas);
+    ShapeCanvas canvas(surface_, control_.hWnd(), state, button_.ShapeRegion);
+    drawButtonShape(button_.ButtonShape, canvas);
 }
 
 // Breaks lines of the renderer's last pen colour inside a 2-pixel margin into dots: pixels
 // whose column and row are both odd (from 3) or both even (from 2) turn black.
 void ButtonPainter::markFocus() {
-    if (b_.ButtonStyle == 4 || b_.ButtonStyle == 6 || b_.ButtonStyle == 7 || !b_.FocusRect ||
-        !b_.HasFocus)
+    if (button_.ButtonStyle == 4 || button_.ButtonStyle == 6 || button_.ButtonStyle == 7 ||
+        !button_.FocusRect || !button_.HasFocus)
         return;
     const OleColor pen = surface_.foreColor();
     for (const int start : {3, 2}) {
         const int endX = toPixel(SW - start), endY = toPixel(SH - start);
-        for (b_.PixelX = start; b_.PixelX <= endX; b_.PixelX += 2)
-            for (b_.PixelY = start; b_.PixelY <= endY; b_.PixelY += 2)
-                if (GetPixel(hdc_, b_.PixelX, b_.PixelY) == pen)
-                    SetPixel(hdc_, b_.PixelX, b_.PixelY, 0x000000);
+        for (button_.PixelX = start; button_.PixelX <= endX; button_.PixelX += 2)
+            for (button_.PixelY = start; button_.PixelY <= endY; button_.PixelY += 2)
+                if (GetPixel(hdc_, button_.PixelX, button_.PixelY) == pen)
+                    SetPixel(hdc_, button_.PixelX, button_.PixelY, 0x000000);
     }
 }
 
 void ButtonPainter::frameCaption() {
-    if (caption_.empty() || b_.ButtonStyle != 4 || !b_.FocusRect || !b_.HasFocus)
+    if (caption_.empty() || button_.ButtonStyle != 4 || !button_.FocusRect || !button_.HasFocus)
         return;
-    const PixelBox& box = b_.CaptionRect;
+    const PixelBox& box = button_.CaptionRect;
     surface_.setForeColor(0xCC9999);
     RoundRect(hdc_, box.Left + box.Width + 2, box.Top + box.Height + 2, box.Left - 3, box.Top - 2,
               0, 0);
@@ -113,11 +115,11 @@ void ButtonPainter::frameCaption() {
 
 // Two stacked chevrons pointing down, each two pixels thick.
 void ButtonPainter::drawDropDown() {
-    if (b_.DropDown == 0)
+    if (button_.DropDown == 0)
         return;
     int x0 = 0, y0 = 0;
-    if (b_.DropDown == 1 || b_.DropDown == 2) {
-        x0 = b_.DropDown == 1 ? 2 : toPixel(SW - 21);
+    if (button_.DropDown == 1 || button_.DropDown == 2) {
+        x0 = button_.DropDown == 1 ? 2 : toPixel(SW - 21);
         y0 = toPixel(SH / 2 - 8);
     }
     constexpr POINT strokes[4][3] = {{{6, 5}, {9, 8}, {13, 4}},

@@ -51,7 +51,7 @@ private:
     // The colour of the state: pressed, else hovered, else at rest.
     OleColor byState(OleColor pressed, OleColor hover, OleColor rest) const;
 
-    ButtonState& b_;
+    ButtonState& button_;
     UserControl& control_;
     Surface& surface_;
     HDC hdc_;
