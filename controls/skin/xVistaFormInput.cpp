@@ -179,8 +179,9 @@ void xVistaForm::resizeFromEdges() {
     const QRectF frame = hostFrame();
     const QPointF at = GetCursorTwips() - frame.topLeft();
     const EdgeGrips grips = gripsAt(at, frame.size(), edgeZone);
-    // A press that ended already (a title drag) or gripped no edge has nothing to follow.
-    if (grips.any() && leftButtonDown()) {
+    // A press that belongs to a title move, has ended already or gripped no edge has nothing
+    // to follow.
+    if (grips.any() && leftButtonDown() && !titleDragArmed_) {
         SetCursorTwips(snappedPointer(grips, frame, at));
         const QPointF start = GetCursorTwips();
         while (host && leftButtonDown()) {
