@@ -9,6 +9,8 @@ import sys
 import time
 
 MAIN_TITLE = "Dorvak Programı - Velto Yazılım"
+ABOUT_TITLE = ".:: Hakkında ::."
+MESSAGE_BOX_TITLE = "Velto Dorvak Programı"  # the application's title
 TWIPS_PER_PIXEL = 15
 
 
@@ -47,6 +49,26 @@ def eventually(condition, timeout=15.0, interval=0.1):
 
 def run(*command, input=None):
     return subprocess.run(command, input=input, capture_output=True, text=True).stdout
+
+
+def windows_titled(title):
+    """The visible windows whose title is exactly `title`."""
+    pattern = "".join("\\" + c if c in ".[]()*+?{}|^$\\" else c for c in title)
+    return run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern).split()
+
+
+def clipboard_after(*keys_or_clicks):
+    """Runs the given xdotool commands and returns what they put on the clipboard."""
+    sentinel = "<nothing copied yet>"
+    subprocess.run(["xclip", "-selection", "clipboard"], input=sentinel, text=True)
+    for command in keys_or_clicks:
+        run("xdotool", *command)
+
+    def clipboard():
+        text = run("xclip", "-o", "-selection", "clipboard")
+        return text if text != sentinel else None
+
+    return wait_until(clipboard, "the copied text", timeout=10)
 
 
 def pixels(twips):
@@ -105,6 +127,10 @@ class Program:
         found = run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).split()
         return found[0] if found else None
 
+    def geometry(self):
+        """Position and size of the main window on the screen."""
+        return run("xdotool", "getwindowgeometry", self.window)
+
     def _window_origin(self):
         shell = dict(
             line.split("=", 1)
@@ -114,7 +140,11 @@ class Program:
 
     def click(self, point):
         x, y = point
-        run("xdotool", "mousemove", "--window", self.window, str(x), str(y), "click", "1")
+        self.click_in(self.window, x, y)
+
+    @staticmethod
+    def click_in(window, x, y):
+        run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
 
     def replace_text(self, point, text):
         """Clicks into a text box, selects what it holds and types over it."""
@@ -124,17 +154,21 @@ class Program:
 
     def copied_text(self, point):
         """The whole text of a text box, selected and copied to the clipboard as a person would."""
-        sentinel = "<nothing copied yet>"
-        subprocess.run(["xclip", "-selection", "clipboard"], input=sentinel, text=True)
-        self.click(point)
-        run("xdotool", "key", "--clearmodifiers", "ctrl+a")
-        run("xdotool", "key", "--clearmodifiers", "ctrl+c")
+        x, y = point
+        return clipboard_after(("mousemove", "--window", self.window, str(x), str(y), "click", "1"),
+                               ("key", "--clearmodifiers", "ctrl+a"),
+                               ("key", "--clearmodifiers", "ctrl+c"))
 
-        def clipboard():
-            text = run("xclip", "-o", "-selection", "clipboard")
-            return text if text != sentinel else None
+    def shows_message(self, text, timeout=15):
+        """Whether a message box with the text comes up, as a screen reader finds it; the box
+        stays open. Needs the accessibility bus and a program started ACCESSIBLE."""
+        return eventually(lambda: text in accessible_texts(MESSAGE_BOX_TITLE), timeout)
 
-        return wait_until(clipboard, "the copied text", timeout=10)
+    def close_message_box(self):
+        """Presses OK on the open message box and waits for it to go."""
+        box = wait_until(lambda: self._find_window(MESSAGE_BOX_TITLE), "a message box")
+        run("xdotool", "mousemove", "--window", box, "10", "10", "click", "1", "key", "Return")
+        wait_until(lambda: box not in windows_titled(MESSAGE_BOX_TITLE), "the message box to close")
 
     def screen_colour(self, point):
         """The colour on the screen at a point of the window, as (r, g, b)."""
@@ -183,3 +217,60 @@ def calculate(program, start_date, today="01.01.2025", months=None):
 def chart_shows(program, colour, timeout=15.0):
     """Whether the status chart comes to show the colour within the timeout."""
     return eventually(lambda: program.screen_colour(CHART) == colour, timeout)
+
+
+@contextlib.contextmanager
+def accessibility_bus():
+    """The AT-SPI bus screen readers use, inside the test's own D-Bus session
+    (dbus-run-session). Programs started with ACCESSIBLE in their environment join it."""
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    try:
+        yield
+    finally:
+        bus.terminate()
+        bus.wait(timeout=10)
+
+
+ACCESSIBLE = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+
+def _accessible_windows(title):
+    import pyatspi
+    return [window for application in pyatspi.Registry.getDesktop(0) if application is not None
+            for window in application if window is not None and window.name == title]
+
+
+def accessible_texts(title):
+    """The texts of the labels anywhere in the window with that title, as a screen reader
+    finds them; empty while there is no such window on the bus."""
+    import pyatspi
+
+    def texts(accessible):
+        if accessible is None:
+            return []
+        own = [accessible.name] if accessible.getRole() == pyatspi.ROLE_LABEL else []
+        return own + [text for child in accessible for text in texts(child)]
+
+    return [text for window in _accessible_windows(title) for text in texts(window) if text]
+
+
+def label_captions(labels, title=MAIN_TITLE):
+    """What a screen reader announces for labels of a window, by name; `labels` gives each
+    label's design position (left, top) in twips. None while the window is not on the bus."""
+    import pyatspi
+
+    def position(accessible):
+        extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return extents.x, extents.y
+
+    frames = _accessible_windows(title)
+    if not frames:
+        return None
+    fx, fy = position(frames[0])
+    at = {}
+    for child in frames[0]:
+        if child is not None and child.getRole() == pyatspi.ROLE_LABEL:
+            x, y = position(child)
+            at[(x - fx, y - fy)] = child.name
+    return {name: at.get((pixels(left), pixels(top))) for name, (left, top) in labels.items()}
+

@@ -1,0 +1,78 @@
+"""The calculation with the inputs people get wrong: nothing typed, blanks, letters, a day the
+month does not have, a 5000-character paste, a date at the end of the calendar and a leave
+with a decimal comma. Results are read from the text boxes, the screen, the message boxes and,
+for the labels, the accessibility bus (run inside dbus-run-session)."""
+
+import subprocess
+import sys
+
+from dorvak_e2e import (ACCESSIBLE, COMMAND1, GREEN, RED, TEXT1, TEXT2, TEXT3, TEXT4, Program,
+                        accessibility_bus, calculate, centre, chart_shows, check, eventually,
+                        label_captions, run, virtual_display)
+
+TEXT5 = centre(3720, 1680, 975, 375)
+COUNTS = {"Label5": (2280, 2640), "Label18": (2280, 3120)}
+NO_START_DATE = "Lütfen Sülüs Tarihini Giriniz."
+LEAVE_NOT_TAKEN = "Ya izin kullanmadın, yada kullandığın izinleri silmeyi unuttun!"
+
+
+def counts_read(program, days_left, days_without_leave):
+    expected = {"Label5": days_left, "Label18": days_without_leave}
+    return eventually(lambda: label_captions(COUNTS) == expected, timeout=20)
+
+
+def paste(program, point, text):
+    """Puts the text on the clipboard and pastes it over a text box's content."""
+    subprocess.run(["xclip", "-selection", "clipboard"], input=text, text=True, check=True)
+    program.click(point)
+    run("xdotool", "key", "--clearmodifiers", "ctrl+a", "ctrl+v")
+
+
+with accessibility_bus(), virtual_display(), Program(sys.argv[1], ACCESSIBLE) as program:
+    program.replace_text(TEXT4, "01.01.2025")
+
+    # Nothing typed: the reminder, then the count from date zero fails, 0 days, 0 - 30 leave.
+    program.click(COMMAND1)
+    check(program.shows_message(NO_START_DATE), "an empty start date asks for one")
+    program.close_message_box()
+    check(program.shows_message(LEAVE_NOT_TAKEN), "then the leave message for -30 days")
+    program.close_message_box()
+    check(counts_read(program, "0", "-30"), "counts 0 and -30 without a start date")
+    check(chart_shows(program, GREEN), "green chart for 0 days left")
+
+    calculate(program, "31.01.2025")
+    check(program.copied_text(TEXT3) == "30.04.2026", "a good date gives 30.04.2026")
+
+    # Text that is no date leaves the last discharge date, and no message box opens (a modal
+    # box would take the keys meant for Text3 below).
+    for bad in ("   ", "abc", "31.02.2025"):
+        program.replace_text(TEXT1, bad)
+        program.click(COMMAND1)
+        check(program.copied_text(TEXT3) == "30.04.2026", "%r keeps the discharge date" % bad)
+        check(counts_read(program, "484", "454"), "%r keeps the counts" % bad)
+        check(chart_shows(program, RED), "%r keeps the red chart" % bad)
+
+    pasted = "31.01.2025" * 500
+    paste(program, TEXT1, pasted)
+    program.click(COMMAND1)
+    check(program.copied_text(TEXT1) == pasted, "a 5000-character paste stands whole in Text1")
+    check(program.copied_text(TEXT3) == "30.04.2026", "and keeps the discharge date")
+
+    # Fifteen months after a date in 9999 leave the calendar: the discharge date stays.
+    program.replace_text(TEXT1, "31.12.9999")
+    program.click(COMMAND1)
+    check(program.copied_text(TEXT3) == "30.04.2026", "no discharge date after 9999")
+    # With no months the discharge date is in 9999, too far for a 16-bit count: 0 days.
+    calculate(program, "31.12.9999", months="0")
+    check(program.shows_message(LEAVE_NOT_TAKEN), "a count out of range leaves 0 - 30 days")
+    program.close_message_box()
+    check(program.copied_text(TEXT3) == "31.12.9999", "the discharge date 31.12.9999 stands")
+    check(counts_read(program, "0", "-30"), "counts 0 and -30 for a date in 9999")
+
+    # A leave of 2,5 days: 100 - 2,5 = 97,5 and 101 - 2,5 = 98,5 both round to 98.
+    program.replace_text(TEXT5, "2,5")
+    calculate(program, "11.04.2025")
+    check(counts_read(program, "100", "98"), "100 days less 2,5 leave rounds to 98")
+    calculate(program, "12.04.2025")
+    check(counts_read(program, "101", "98"), "101 days less 2,5 leave rounds to 98")
+    check(program.process.poll() is None, "the program still runs")
