@@ -25,8 +25,6 @@ public:
             runHandler([&] { handler(args...); });
     }
 
-    bool isConnected() const { return !handlers_.empty(); }
-
 private:
     std::vector<Handler> handlers_;
 };

@@ -88,6 +88,7 @@ void UserControl::PropertyChanged(const QString& name) {
 QObject* UserControl::addControl(const QString& kind, const QString& name, QWidget* container) {
     const ControlSite site{site_.form, container ? container : this, name, -1};
     QObject* control = Application::instance()->createControl(kind, site);
+    control->setObjectName(name);
     children_.push_back({name, control});
     // As in the classic runtime, a control added at run time starts hidden.
     if (auto* widget = qobject_cast<QWidget*>(control))

@@ -42,10 +42,9 @@ public:
     // Whether the host runs (true) or is being designed; this program always runs.
     bool ambientUserMode() const { return true; }
 
-    // The extender: the host's view of the control.
+    // The extender: the host's view of the control. Its position and size in twips are the
+    // Placement's (Left, Top, Width, Height).
     QString extenderName() const { return site_.name; }
-    double extenderTop() const { return Top(); }
-    void setExtenderTop(double twips) { setTop(twips); }
     // 0 none; 1 top: the control spans the container's width at its top, following its
     // resizes.
     int extenderAlign() const { return align_; }
