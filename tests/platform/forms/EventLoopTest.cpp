@@ -76,6 +76,7 @@ TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
     EXPECT_EQ(watcher.text, QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
     EXPECT_FALSE(watcher.hadIcon);
     EXPECT_EQ(watcher.buttonCount, 1);
+    EXPECT_EQ(watcher.buttonText, QStringLiteral("Tamam"));
 }
 
 TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {

@@ -24,6 +24,7 @@ void MessageBoxWatcher::poll() {
     texts.append(text);
     hadIcon = box->icon() != QMessageBox::NoIcon;
     buttonCount = int(box->buttons().size());
+    buttonText = box->button(QMessageBox::Ok)->text();
     box->button(QMessageBox::Ok)->click();
 }
 

@@ -30,6 +30,7 @@ public:
     QStringList texts; // of every box, in order
     bool hadIcon = false;
     int buttonCount = 0;
+    QString buttonText;
 
 private:
     void poll();
