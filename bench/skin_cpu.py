@@ -45,9 +45,13 @@ def main(executable, seconds):
                 run("xdotool", "mousemove", str(x + 615 - 21), str(y + 13))
                 time.sleep(1)
                 close = share_of_core(pid, seconds)
+                run("xdotool", "mousemove", "1000", "740")
+                time.sleep(1)
+                after = share_of_core(pid, seconds)
                 print("idle, clock ticking:               %5.2f %% of a core" % idle)
                 print("pointer resting on the caption:    %5.2f %% of a core" % caption)
                 print("pointer resting on the close button: %5.2f %% of a core" % close)
+                print("idle again, pointer gone:          %5.2f %% of a core" % after)
         finally:
             manager.terminate()
             manager.wait(timeout=10)

@@ -134,7 +134,7 @@ void xVistaForm::titleBarMouseMove(std::int16_t button, double x, double y) {
     if (const int state = HostWindow->WindowState();
         state == StateNormal || state == StateMaximised)
         flags_.track(Width(), x, y, displayIcon_, button);
-    // Started once; the buttons follow the pointer from its ticks.
+    // The buttons follow the pointer from the timer's ticks while it is on the title bar.
     if (!tmrMouseMove->Enabled())
         tmrMouseMove->setEnabled(true);
     setPointerAt(x, y);
@@ -237,6 +237,9 @@ void xVistaForm::pollPointer() {
         if (HoverCleared)
             return;
         HoverCleared = true;
+        // Nothing to follow until the pointer is back on the title bar, whose first move
+        // starts the timer again: an idle window does not poll.
+        tmrMouseMove->setEnabled(false);
     }
     // Only a button whose look changed is drawn again, so a resting pointer costs nothing.
     for (CaptionButton button : captionButtons)

@@ -149,6 +149,10 @@ TEST_F(CaptionInput, ThePollingTimerShowsHoverAndClearsItOnceThePointerLeaves) {
     QCursor::setPos(host.form().mapToGlobal(QPoint(300, 300)));
     QTRY_COMPARE_WITH_TIMEOUT(plainFromPixel(bar.pixel(closeFace)), colours.CloseFlatNormal, 2000);
     EXPECT_FALSE(host.skin().buttonFlags().CloseHover);
+    // Polling stops until the pointer comes back.
+    EXPECT_FALSE(host.skin().pointerTimer()->Enabled());
+    move(onCaption());
+    EXPECT_TRUE(host.skin().pointerTimer()->Enabled());
 }
 
 TEST_F(CaptionInput, OnlyAPressOnTheCaptionAwayFromTheButtonsArmsTheMove) {
