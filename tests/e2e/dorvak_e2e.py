@@ -108,6 +108,20 @@ def virtual_display():
         server.wait(timeout=10)
 
 
+@contextlib.contextmanager
+def window_manager():
+    """A window manager on the virtual display, for what only one does: minimising, and
+    moving or resizing a window on its request."""
+    manager = subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+    wait_until(lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
+               "the window manager")
+    try:
+        yield
+    finally:
+        manager.terminate()
+        manager.wait(timeout=10)
+
+
 class Program:
     """The program under test, started with the Turkish conventions of a bare session."""
 

@@ -1,0 +1,95 @@
+"""A minute of random clicks, drags and keys on every window of the program: the main window,
+the About window and whatever message boxes come up. Only the ways of closing a window are
+left out. The program must not crash, no window may go missing, and the main window must still
+answer afterwards. The random seed is printed, so that a failing run can be repeated
+(`monkey_test.py <program> <seed>`)."""
+
+import random
+import sys
+import time
+
+from dorvak_e2e import (ABOUT_TITLE, MAIN_TITLE, MESSAGE_BOX_TITLE, TEXT3, Program, centre,
+                        check, pixels, run, virtual_display, wait_until, window_manager,
+                        windows_titled)
+
+SECONDS = 60
+KEYS = list("abcçğıöşü0123456789.,-/: ") + ["BackSpace", "Delete", "Left", "Right", "Home",
+                                              "End", "Return", "space", "ctrl+a", "ctrl+v"]
+TITLE_BAR = pixels(390)
+CAPTION_BUTTONS = 110  # pixels at the right end of the title bar: minimise, maximise, close
+
+
+def rectangle(left, top, width, height):
+    return (pixels(left), pixels(top), pixels(left + width), pixels(top + height))
+
+
+# What closes or hides a window, in window pixels: not touched.
+MAIN_EXIT = rectangle(7800, 7680, 1215, 495)
+ABOUT_CLOSE = rectangle(8640, 120, 375, 375)
+
+
+def inside(point, box):
+    x, y = point
+    return box[0] <= x < box[2] and box[1] <= y < box[3]
+
+
+def size(window):
+    shell = dict(line.split("=", 1)
+                 for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
+    return int(shell.get("WIDTH", 0)), int(shell.get("HEIGHT", 0))
+
+
+def random_point(window, title, rng):
+    """A point of the window that does not close or minimise it."""
+    width, height = size(window)
+    while True:
+        point = (rng.randrange(max(width, 1)), rng.randrange(max(height, 1)))
+        closing = [MAIN_EXIT, (width - CAPTION_BUTTONS, 0, width, TITLE_BAR)] \
+            if title == MAIN_TITLE else [ABOUT_CLOSE]
+        if not any(inside(point, box) for box in closing):
+            return point
+
+
+def act(rng):
+    """One random action on one of the program's windows."""
+    titles = [t for t in (MAIN_TITLE, ABOUT_TITLE, MESSAGE_BOX_TITLE) if windows_titled(t)]
+    title = rng.choice(titles)
+    window = windows_titled(title)[0]
+    x, y = random_point(window, title, rng)
+    roll = rng.random()
+    run("xdotool", "mousemove", "--window", window, str(x), str(y))
+    if roll < 0.45:
+        run("xdotool", "click", "--repeat", str(rng.choice((1, 1, 1, 2))), "--delay", "60",
+            str(rng.choice((1, 1, 1, 3))))
+    elif roll < 0.55:
+        run("xdotool", "mousedown", "1", "mousemove_relative", "--", str(rng.randint(-40, 40)),
+            str(rng.randint(-40, 40)), "mouseup", "1")
+    else:
+        run("xdotool", "key", "--clearmodifiers", *rng.choices(KEYS, k=rng.randint(1, 6)))
+
+
+seed = int(sys.argv[2]) if len(sys.argv) > 2 else random.randrange(1 << 32)
+print("seed %d" % seed)
+rng = random.Random(seed)
+environment = {"CUPS_SERVER": "/nonexistent/cups.sock"}  # "Yazdır" must not reach a printer
+
+with virtual_display(), window_manager(), Program(sys.argv[1], environment) as program:
+    program.click(centre(6480, 7680, 1215, 495))  # "Hakkında"
+    wait_until(lambda: windows_titled(ABOUT_TITLE), "the About window")
+    actions = 0
+    deadline = time.monotonic() + SECONDS
+    while time.monotonic() < deadline:
+        if program.process.poll() is not None:
+            break
+        act(rng)
+        actions += 1
+    check(program.process.poll() is None, "the program survived %d random actions" % actions)
+    check(windows_titled(MAIN_TITLE) and windows_titled(ABOUT_TITLE),
+          "the main and About windows are both still there")
+
+    # Answer the message boxes still open, then type into the main window and copy it back.
+    while windows_titled(MESSAGE_BOX_TITLE):
+        program.close_message_box()
+    run("xdotool", "windowactivate", "--sync", program.window)
+    program.replace_text(TEXT3, "12.12.2025")
+    check(program.copied_text(TEXT3) == "12.12.2025", "the main window still answers")
