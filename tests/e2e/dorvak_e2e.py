@@ -4,8 +4,10 @@ clipboard and the pixels on the screen. Every wait polls its condition with a de
 import contextlib
 import os
 import select
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 MAIN_TITLE = "Dorvak Programı - Velto Yazılım"
@@ -236,13 +238,18 @@ def chart_shows(program, colour, timeout=15.0):
 @contextlib.contextmanager
 def accessibility_bus():
     """The AT-SPI bus screen readers use, inside the test's own D-Bus session
-    (dbus-run-session). Programs started with ACCESSIBLE in their environment join it."""
+    (dbus-run-session). Programs started with ACCESSIBLE in their environment join it.
+    The bus socket lives in the runtime directory, so each test gets a directory of its own:
+    with a shared one, tests running side by side would meet on one bus."""
+    runtime_dir = tempfile.mkdtemp(prefix="dorvak-a11y-")
+    os.environ["XDG_RUNTIME_DIR"] = runtime_dir
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     try:
         yield
     finally:
         bus.terminate()
         bus.wait(timeout=10)
+        shutil.rmtree(runtime_dir, ignore_errors=True)
 
 
 ACCESSIBLE = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
