@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build
+.PHONY: run test deps build sanitize fuzz package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,3 +22,15 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+# The unit and window tests again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-sanitize/), and the fuzzers for a bounded time (build-fuzz/, FUZZ_SECONDS each).
+sanitize: deps
+	@bash scripts/sanitizer-tests.sh
+
+fuzz: deps
+	@bash scripts/run-fuzzers.sh
+
+# The Debian package, in $(BUILD)/package/.
+package: build
+	@cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
+    clang libclang-rt-14-dev llvm
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin
     qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
