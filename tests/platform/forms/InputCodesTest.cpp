@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace dorvak {
 namespace {
@@ -42,15 +43,15 @@ TEST(InputCodesTest, PointerNumbersSelectTheirShapes) {
     QWidget& widget = *new QWidget(&window);
     const auto shapeFor = [&](std::int16_t pointer) {
         applyMousePointer(widget, pointer, QImage());
-        return widget.testAttribute(Qt::WA_SetCursor) ? widget.cursor().shape()
-                                                      : Qt::CursorShape(-1);
+        return widget.testAttribute(Qt::WA_SetCursor) ? std::optional(widget.cursor().shape())
+                                                      : std::nullopt;
     };
     EXPECT_EQ(shapeFor(6), Qt::SizeBDiagCursor);
     EXPECT_EQ(shapeFor(7), Qt::SizeVerCursor);
     EXPECT_EQ(shapeFor(8), Qt::SizeFDiagCursor);
     EXPECT_EQ(shapeFor(9), Qt::SizeHorCursor);
     EXPECT_EQ(shapeFor(15), Qt::SizeAllCursor);
-    EXPECT_EQ(shapeFor(0), Qt::CursorShape(-1)); // the default: the parent's pointer
+    EXPECT_EQ(shapeFor(0), std::nullopt); // the default: the parent's pointer
 
     QImage icon(16, 16, QImage::Format_ARGB32);
     icon.fill(Qt::red);
