@@ -1,0 +1,68 @@
+"""Start-up time and resident memory on a virtual X display.
+
+- main_window_first (the main window opened directly): time from starting the process to its
+  main window being on the screen, median of several runs, and its resident memory once idle;
+- dorvak (the real program): resident memory with the main window up after the start-up
+  window, its own and with the browser engine's helper processes.
+
+    python3 bench/startup.py build/bench/main_window_first build/app/dorvak [runs]
+"""
+
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+from dorvak_e2e import MAIN_TITLE, Program, run, virtual_display  # noqa: E402
+
+
+def resident_kib(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def descendants(pid):
+    children = run("pgrep", "-P", str(pid)).split()
+    return [int(c) for c in children] + [d for c in children for d in descendants(int(c))]
+
+
+def time_to_main_window(executable):
+    """Seconds from starting the program to its main window being visible, and the resident
+    memory after a further two idle seconds."""
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
+    env.pop("QT_QPA_PLATFORM", None)
+    start = time.monotonic()
+    process = subprocess.Popen([executable], env=env, stderr=subprocess.DEVNULL)
+    try:
+        while not run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % MAIN_TITLE):
+            time.sleep(0.005)
+        elapsed = time.monotonic() - start
+        time.sleep(2)
+        return elapsed, resident_kib(process.pid)
+    finally:
+        process.terminate()
+        process.wait(timeout=10)
+
+
+def main(first, program, runs):
+    with virtual_display():
+        samples = [time_to_main_window(first) for _ in range(runs)]
+        seconds = statistics.median(s for s, _ in samples)
+        memory = statistics.median(m for _, m in samples)
+        print("main window opened directly: on screen after %.0f ms (median of %d), "
+              "resident %.0f MiB" % (seconds * 1000, runs, memory / 1024))
+        with Program(program) as started:
+            time.sleep(2)
+            own = resident_kib(started.process.pid)
+            helpers = sum(resident_kib(p) for p in descendants(started.process.pid))
+            print("dorvak with its main window: resident %.0f MiB, with the browser engine's "
+                  "helpers %.0f MiB" % (own / 1024, (own + helpers) / 1024))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2], int(sys.argv[3]) if len(sys.argv) > 3 else 5)
