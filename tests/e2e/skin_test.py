@@ -12,7 +12,6 @@ from dorvak_e2e import (MAIN_TITLE, Program, check, run, virtual_display, wait_u
 TITLE_BAR_Y = 13  # pixels: the middle of the 26-pixel title bar and of its caption buttons
 CLOSE_FROM_RIGHT = 21  # pixels from the window's right edge to the middle of its button
 MINIMISE_FROM_RIGHT = 84
-SLACK = 8  # pixels the pointer may travel before a drag takes hold
 
 
 def geometry(window):
@@ -25,19 +24,20 @@ def geometry(window):
 def drag(window, start, by):
     """Presses the left button at a point of the window and moves the pointer by (dx, dy), a
     pixel at a time until the window follows, then the rest of the way, and releases once the
-    window has stopped changing."""
+    window has stopped changing. Returns how many pixels the pointer went on each axis before
+    the window was seen to follow."""
     wx, wy, _, _ = geometry(window)
     x, y = wx + start[0], wy + start[1]
     before = geometry(window)
     run("xdotool", "mousemove", str(x), str(y), "mousedown", "1")
-    steps = iter(range(1, min(abs(by[0]), abs(by[1]))))
+    travelled = [0]
 
     def followed():
-        step = next(steps, None)
-        if step is None:
+        if travelled[0] + 1 >= min(abs(by[0]), abs(by[1])):
             return True  # the rest of the way in one go
-        run("xdotool", "mousemove", "--sync", str(x + step * sign(by[0])),
-            str(y + step * sign(by[1])))
+        travelled[0] += 1
+        run("xdotool", "mousemove", "--sync", str(x + travelled[0] * sign(by[0])),
+            str(y + travelled[0] * sign(by[1])))
         return geometry(window) != before
 
     wait_until(followed, "the window to follow the pointer", timeout=10)
@@ -50,16 +50,17 @@ def drag(window, start, by):
 
     wait_until(still, "the window to settle", timeout=10, interval=0.2)
     run("xdotool", "mouseup", "1")
+    return travelled[0]
 
 
 def sign(value):
     return (value > 0) - (value < 0)
 
 
-def close_to(moved, by):
-    """Whether the window moved or grew by the pointer's way, less the few pixels the pointer
-    went before the drag took hold."""
-    return all(0 <= wanted - got <= SLACK for got, wanted in zip(moved, by))
+def follows(moved, by, lead):
+    """Whether the window moved or grew by the pointer's way, less at most the pixels the
+    pointer went before the window followed."""
+    return all(0 <= wanted - got <= lead for got, wanted in zip(moved, by))
 
 
 def press_caption_button(window, from_right):
@@ -67,6 +68,7 @@ def press_caption_button(window, from_right):
     the skin learns where the pointer is from its polling timer."""
     x = geometry(window)[2] - from_right
     run("xdotool", "mousemove", "--window", window, "200", str(TITLE_BAR_Y))
+
     def shot():
         return subprocess.run(["import", "-window", window, "-crop",
                                "12x12+%d+%d" % (x - 6, 7), "ppm:-"], capture_output=True).stdout
@@ -81,16 +83,18 @@ with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
     window = program.window
     x, y, width, height = geometry(window)
 
-    drag(window, (200, TITLE_BAR_Y), (120, 60))
+    lead = drag(window, (200, TITLE_BAR_Y), (120, 60))
     nx, ny, nwidth, nheight = geometry(window)
-    check(close_to((nx - x, ny - y), (120, 60)) and (nwidth, nheight) == (width, height),
+    check(follows((nx - x, ny - y), (120, 60), lead) and (nwidth, nheight) == (width, height),
           "dragging the title bar moves the window with the pointer")
     x, y = nx, ny
 
     drag(window, (width - 2, height - 2), (40, 30))
     nx, ny, nwidth, nheight = geometry(window)
-    check(close_to((nwidth - width, nheight - height), (40, 30)) and (nx, ny) == (x, y),
-          "dragging the bottom-right corner resizes the window with the pointer")
+    pointer = (width - 2 + 40, height - 2 + 30)  # in the window, after the drag
+    check(all(abs(edge - at) <= 2 for edge, at in zip((nwidth, nheight), pointer))
+          and (nx, ny) == (x, y),
+          "dragging the bottom-right corner brings it to the pointer")
     width, height = nwidth, nheight
 
     screen = tuple(int(v) for v in run("xdotool", "getdisplaygeometry").split())
