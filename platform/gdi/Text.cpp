@@ -11,9 +11,12 @@ namespace dorvak {
 namespace {
 
 // Without antialiasing every glyph pixel is the pen colour, so pixel scans find the text.
+// Full hinting places glyphs by the faces' own hinted advances: with the lighter modes the
+// small Tahoma sizes draw the dotless i on top of its neighbour.
 QFont crispFont(const Surface& surface) {
     QFont font = surface.font();
     font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

@@ -2,6 +2,8 @@
 #include "platform/gdi/CodePage.h"
 #include "platform/gdi/Surface.h"
 
+#include <QFile>
+#include <QFontDatabase>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -53,6 +55,41 @@ TEST(TextOutA, DrawsOnlyTheExactForeColourInsideTheMeasuredBox) {
     EXPECT_EQ(empty.cy, extent.cy) << "an empty caption still has the line height";
     EXPECT_FALSE(TextOutA(0, 0, 0, "a", 1));
     EXPECT_FALSE(GetTextExtentPoint32A(0xDEAD, "a", 1, &empty));
+}
+
+// The columns of a one-line text that carry ink, grouped into runs of touching columns.
+int inkRuns(const Surface& surface) {
+    int runs = 0;
+    bool previous = false;
+    for (int x = 0; x < surface.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < surface.height(); ++y)
+            inked = inked || plainFromPixel(surface.image().pixel(x, y)) == 0x000000;
+        runs += inked && !previous;
+        previous = inked;
+    }
+    return runs;
+}
+
+TEST(TextOutA, SmallTahomaKeepsTheDotlessIApartFromItsNeighbours) {
+    const QString face = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (!QFile::exists(face))
+        GTEST_SKIP() << "the Tahoma face of fonts-wine is not installed";
+    const int id = QFontDatabase::addApplicationFont(face);
+    ASSERT_GE(id, 0);
+    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
+    font.setPointSizeF(8.25);
+
+    // "ıi" is two strokes with a gap; light hinting drew the second on the column next to
+    // the first, so captions such as "Yazdır" lost their dotless i.
+    Surface surface(30, 20);
+    surface.setBackColor(0xFFFFFF);
+    surface.setFont(font);
+    surface.setForeColor(0x000000);
+    const std::string bytes = toSystemCodePage(QString::fromUtf8("ıi"));
+    ASSERT_TRUE(TextOutA(surface.hdc(), 5, 2, bytes.data(), int(bytes.size())));
+    EXPECT_EQ(inkRuns(surface), 2);
+    QFontDatabase::removeApplicationFont(id);
 }
 
 } // namespace
