@@ -125,6 +125,18 @@ void Form::stackAndOrder(const FormDesign& design) {
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
+        tabOrder_.emplace_back(widget);
+    }
+}
+
+// A window opens with the focus on the first control of its tab order that can take it, not
+// on whichever control happened to be created first.
+void Form::focusFirstInTabOrder() {
+    for (const QPointer<QWidget>& widget : tabOrder_) {
+        if (widget && widget->isEnabled() && widget->isVisibleTo(this)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 
@@ -161,12 +173,15 @@ void Form::Show() {
     Load();
     if (unloading_)
         return; // Form_Load unloaded the window again
-    if (!placed_ && startUpPosition_ == StartUpCenterScreen)
+    const bool firstShow = !placed_;
+    if (firstShow && startUpPosition_ == StartUpCenterScreen)
         centreOnScreen();
     placed_ = true;
     show();
     raise();
     activateWindow();
+    if (firstShow)
+        focusFirstInTabOrder();
 }
 
 void Form::Unload() {

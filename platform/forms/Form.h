@@ -140,9 +140,11 @@ private:
     QObject* createControl(const ControlDesign& design, QWidget* container);
     void stackAndOrder(const FormDesign& design);
     void centreOnScreen();
+    void focusFirstInTabOrder();
     std::vector<UserControl*> userControls() const;
 
     std::vector<ControlEntry> controls_;
+    std::vector<QPointer<QWidget>> tabOrder_;
     QImage icon_;
     int borderStyle_ = BorderSizable;
     int startUpPosition_ = StartUpCenterScreen;

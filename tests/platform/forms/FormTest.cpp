@@ -92,6 +92,10 @@ TEST(FormTest, BuildsControlsFromTheDesignInStackingAndTabOrder) {
     EXPECT_EQ(first->nextInFocusChain(), form.control<TextBox>("Second"));
     EXPECT_EQ(form.control<TextBox>("Second")->nextInFocusChain(), form.control<TextBox>("Third"));
     EXPECT_EQ(first->toolTip(), QStringLiteral("İpucu"));
+
+    // The window opens with the focus on the lowest tab index, though it was created later.
+    form.Show();
+    EXPECT_EQ(form.focusWidget(), first);
 }
 
 TEST(FormTest, RejectsBrokenDesigns) {
