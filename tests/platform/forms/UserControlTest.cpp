@@ -142,6 +142,7 @@ TEST_F(UserControlTest, StartsFromItsBagAndSavesWhatDiffersFromTheDefaults) {
 TEST_F(UserControlTest, ReceivesMouseEventsInItsScaleUnitsAndClicksOnRelease) {
     QPointer<Form> form = showWindow(twoProbes);
     auto* probe = form->control<Probe>("Saved");
+    QTRY_VERIFY(probe->hasFocus()); // first in the tab order; its focus events come first
     probe->log.clear();
 
     QTest::mouseClick(probe, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 4));
@@ -173,6 +174,7 @@ TEST_F(UserControlTest, ReceivesMouseEventsInItsScaleUnitsAndClicksOnRelease) {
 TEST_F(UserControlTest, SeeThroughPixelsOfItsSurfaceTakeNoClicks) {
     QPointer<Form> form = showWindow(twoProbes);
     auto* probe = form->control<Probe>("Saved");
+    QTRY_VERIFY(probe->hasFocus());
     Surface& surface = probe->surface();
     surface.setScaleMode(ScaleMode::Pixels);
     surface.setBackColor(0x00FFFFFF);
