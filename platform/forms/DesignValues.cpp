@@ -38,9 +38,6 @@ QColor qColorFromOle(OleColor color) {
 QFont fontFromJson(const QJsonValue& value, const QFont& base) {
     const QJsonObject object = value.toObject();
     QFont font = base;
-    // The designed faces are hinted for these small sizes; lighter hinting misplaces the dotless
-    // i and drops the dot of the capital one.
-    font.setHintingPreference(QFont::PreferFullHinting);
     if (object.contains(QLatin1String("Name")))
         font.setFamily(object.value(QLatin1String("Name")).toString());
     if (object.contains(QLatin1String("Size")))

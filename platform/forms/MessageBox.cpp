@@ -3,6 +3,7 @@
 #include "platform/forms/Application.h"
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace dorvak {
@@ -11,8 +12,11 @@ void MessageBox(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? Application::title() : title, text,
                     QMessageBox::Ok);
     box.setObjectName(QString::fromLatin1(messageBoxObjectName));
-    // The program speaks Turkish, its one button too.
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Tamam"));
+    // The program speaks Turkish, its one button too; no icon on it either, whatever the
+    // desktop theme puts on dialog buttons.
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("Tamam"));
+    ok->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
