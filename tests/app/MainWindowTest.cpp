@@ -16,7 +16,6 @@
 #include "platform/runtime/TextFormatting.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -42,10 +41,7 @@ Application& application() {
 
 // Lets events run until the condition holds or five seconds have passed.
 bool waitFor(const std::function<bool()>& condition) {
-    QDeadlineTimer deadline(5000);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(10);
-    return condition();
+    return QTest::qWaitFor(condition, 5000);
 }
 
 // The middle of the status chart, where its four shapes are stacked.

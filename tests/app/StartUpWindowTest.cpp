@@ -11,7 +11,6 @@
 #include "platform/forms/WebBrowser.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -35,10 +34,7 @@ Application& application() {
 }
 
 bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(10);
-    return condition();
+    return QTest::qWaitFor(condition, milliseconds);
 }
 
 // Counts how often a window of class F is shown.

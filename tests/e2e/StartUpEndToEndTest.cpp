@@ -20,10 +20,7 @@ const QString mainTitle = QStringLiteral("Dorvak Programı - Velto Yazılım");
 const QString otherTitle = QStringLiteral("Baska pencere");
 
 bool waitFor(const std::function<bool()>& condition, int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(100);
-    return condition();
+    return QTest::qWaitFor(condition, milliseconds);
 }
 
 // Runs a command-line tool of the X display to its end and returns what it printed.

@@ -2,7 +2,6 @@
 // missing page and a missing engine are reported as errors and leave the control alive.
 #include "platform/forms/WebBrowser.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,10 +17,7 @@ namespace {
 // The engine starts its helper process on first use, which takes a few seconds on a busy
 // machine.
 bool waitFor(const std::function<bool()>& condition) {
-    QDeadlineTimer deadline(30000);
-    while (!condition() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return condition();
+    return QTest::qWaitFor(condition, 30000);
 }
 
 struct LoadOutcome {
