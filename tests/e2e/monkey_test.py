@@ -34,38 +34,74 @@ def inside(point, box):
 
 
 def size(window):
-    shell = dict(line.split("=", 1)
-                 for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
-    return int(shell.get("WIDTH", 0)), int(shell.get("HEIGHT", 0))
+    return geometry(window)[2:]
+
+
+def closing_boxes(window, title):
+    """Where a press or release would close or minimise the window, in its pixels."""
+    if title == MAIN_TITLE:
+        width, _ = size(window)
+        return [MAIN_EXIT, (width - CAPTION_BUTTONS, 0, width, TITLE_BAR)]
+    return [ABOUT_CLOSE] if title == ABOUT_TITLE else []
 
 
 def random_point(window, title, rng):
-    """A point of the window that does not close or minimise it."""
+    """A point of the window that neither closes nor minimises it."""
     width, height = size(window)
+    closing = closing_boxes(window, title)
     while True:
         point = (rng.randrange(max(width, 1)), rng.randrange(max(height, 1)))
-        closing = [MAIN_EXIT, (width - CAPTION_BUTTONS, 0, width, TITLE_BAR)] \
-            if title == MAIN_TITLE else [ABOUT_CLOSE]
         if not any(inside(point, box) for box in closing):
             return point
 
 
+def geometry(window):
+    shell = dict(line.split("=", 1)
+                 for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
+    return tuple(int(shell.get(key, 0)) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def window_under_pointer():
+    """The topmost managed window under the pointer, by the window manager's stacking order."""
+    shell = dict(line.split("=", 1) for line in run("xdotool", "getmouselocation", "--shell").split())
+    px, py = int(shell["X"]), int(shell["Y"])
+    stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").split("#")[-1]
+    for window in reversed([str(int(w.strip(" ,\n"), 16)) for w in stacking.split(",") if w.strip()]):
+        x, y, width, height = geometry(window)
+        if x <= px < x + width and y <= py < y + height:
+            return window
+    return None
+
+
 def act(rng):
-    """One random action on one of the program's windows."""
+    """One random action on one of the program's windows. The window is raised first, and the
+    action is left out when another window still covers the chosen point."""
     titles = [t for t in (MAIN_TITLE, ABOUT_TITLE, MESSAGE_BOX_TITLE) if windows_titled(t)]
     title = rng.choice(titles)
     window = windows_titled(title)[0]
+    run("xdotool", "windowraise", window)
     x, y = random_point(window, title, rng)
-    roll = rng.random()
     run("xdotool", "mousemove", "--window", window, str(x), str(y))
+    if window_under_pointer() != window:
+        return False
+    roll = rng.random()
     if roll < 0.45:
         run("xdotool", "click", "--repeat", str(rng.choice((1, 1, 1, 2))), "--delay", "60",
             str(rng.choice((1, 1, 1, 3))))
     elif roll < 0.55:
-        run("xdotool", "mousedown", "1", "mousemove_relative", "--", str(rng.randint(-40, 40)),
-            str(rng.randint(-40, 40)), "mouseup", "1")
+        tx, ty = random_point(window, title, rng)
+        dx, dy = max(-40, min(40, tx - x)), max(-40, min(40, ty - y))
+        if any(inside((x + dx, y + dy), box) for box in closing_boxes(window, title)):
+            return False
+        run("xdotool", "mousedown", "1", "mousemove_relative", "--", str(dx), str(dy),
+            "mouseup", "1")
     else:
-        run("xdotool", "key", "--clearmodifiers", *rng.choices(KEYS, k=rng.randint(1, 6)))
+        # Typed into the window just clicked. The About window's only control is its close
+        # button, which has the focus there.
+        keys = KEYS if title != ABOUT_TITLE else [k for k in KEYS if k not in ("Return", "space")]
+        run("xdotool", "click", "1", "key", "--clearmodifiers",
+            *rng.choices(keys, k=rng.randint(1, 6)))
+    return True
 
 
 seed = int(sys.argv[2]) if len(sys.argv) > 2 else random.randrange(1 << 32)
@@ -81,11 +117,11 @@ with virtual_display(), window_manager(), Program(sys.argv[1], environment) as p
     while time.monotonic() < deadline:
         if program.process.poll() is not None:
             break
-        act(rng)
-        actions += 1
-    check(program.process.poll() is None, "the program survived %d random actions" % actions)
-    check(windows_titled(MAIN_TITLE) and windows_titled(ABOUT_TITLE),
-          "the main and About windows are both still there")
+        actions += act(rng)
+    check(program.process.poll() is None and actions >= 50,
+          "the program survived %d random actions" % actions)
+    check(windows_titled(MAIN_TITLE), "the main window is still there")
+    check(windows_titled(ABOUT_TITLE), "the About window is still there")
 
     # Answer the message boxes still open, then type into the main window and copy it back.
     while windows_titled(MESSAGE_BOX_TITLE):
