@@ -59,6 +59,13 @@ def windows_titled(title):
     return run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern).split()
 
 
+def geometry(window):
+    """(x, y, width, height) of a window on the screen; zeros once it is gone."""
+    shell = dict(line.split("=", 1)
+                 for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
+    return tuple(int(shell.get(key, 0)) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
 def clipboard_after(*keys_or_clicks):
     """Runs the given xdotool commands and returns what they put on the clipboard."""
     sentinel = "<nothing copied yet>"

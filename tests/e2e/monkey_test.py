@@ -9,7 +9,7 @@ import sys
 import time
 
 from dorvak_e2e import (ABOUT_TITLE, MAIN_TITLE, MESSAGE_BOX_TITLE, TEXT3, Program, centre,
-                        check, pixels, run, virtual_display, wait_until, window_manager,
+                        check, geometry, pixels, run, virtual_display, wait_until, window_manager,
                         windows_titled)
 
 SECONDS = 60
@@ -55,18 +55,14 @@ def random_point(window, title, rng):
             return point
 
 
-def geometry(window):
-    shell = dict(line.split("=", 1)
-                 for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
-    return tuple(int(shell.get(key, 0)) for key in ("X", "Y", "WIDTH", "HEIGHT"))
-
-
 def window_under_pointer():
     """The topmost managed window under the pointer, by the window manager's stacking order."""
-    shell = dict(line.split("=", 1) for line in run("xdotool", "getmouselocation", "--shell").split())
+    pointer = run("xdotool", "getmouselocation", "--shell").split()
+    shell = dict(line.split("=", 1) for line in pointer)
     px, py = int(shell["X"]), int(shell["Y"])
     stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").split("#")[-1]
-    for window in reversed([str(int(w.strip(" ,\n"), 16)) for w in stacking.split(",") if w.strip()]):
+    bottom_to_top = [str(int(w.strip(), 16)) for w in stacking.split(",") if w.strip()]
+    for window in reversed(bottom_to_top):
         x, y, width, height = geometry(window)
         if x <= px < x + width and y <= py < y + height:
             return window

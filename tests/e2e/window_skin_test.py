@@ -6,19 +6,12 @@ program."""
 import subprocess
 import sys
 
-from dorvak_e2e import (MAIN_TITLE, Program, check, run, virtual_display, wait_until,
+from dorvak_e2e import (MAIN_TITLE, Program, check, geometry, run, virtual_display, wait_until,
                         window_manager, windows_titled)
 
 TITLE_BAR_Y = 13  # pixels: the middle of the 26-pixel title bar and of its caption buttons
 CLOSE_FROM_RIGHT = 21  # pixels from the window's right edge to the middle of its button
 MINIMISE_FROM_RIGHT = 84
-
-
-def geometry(window):
-    """(x, y, width, height) of the window on the screen."""
-    shell = dict(line.split("=", 1)
-                 for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
-    return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
 def drag(window, start, by):
