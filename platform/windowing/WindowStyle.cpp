@@ -4,6 +4,7 @@
 
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 namespace dorvak {
 
@@ -25,13 +26,18 @@ void showWindow(QWidget* widget, bool activate) {
         widget->activateWindow();
 }
 
-void setStaysOnTop(QWidget* widget, bool onTop, bool activate) {
+// Changes the hint on the native window in place: QWidget::setWindowFlag would hide the
+// window and may create it anew, so the window manager would see a different window.
+void setStaysOnTop(QWidget* widget, bool onTop) {
     if (!widget->isWindow() || widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
-    const bool wasVisible = widget->isVisible();
-    widget->setWindowFlag(Qt::WindowStaysOnTopHint, onTop); // hides the window
-    if (wasVisible)
-        showWindow(widget, activate);
+    const Qt::WindowFlags flags = widget->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (QWindow* window = widget->windowHandle()) {
+        widget->overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        widget->setWindowFlags(flags); // not created yet, nothing to hide
+    }
 }
 
 } // namespace
@@ -111,7 +117,7 @@ bool SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int width, int heig
     const bool activate = !(flags & SWP_NOACTIVATE);
     if (!(flags & SWP_NOZORDER)) {
         if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST)
-            setStaysOnTop(widget, insertAfter == HWND_TOPMOST, activate);
+            setStaysOnTop(widget, insertAfter == HWND_TOPMOST);
         else if (insertAfter == HWND_TOP)
             widget->raise();
         else if (insertAfter == HWND_BOTTOM)
