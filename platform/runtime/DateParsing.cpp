@@ -40,6 +40,10 @@ char32_t takeCodePoint(std::string_view text, std::size_t& at) {
             notADate();
         codePoint = (codePoint << 6) | (next & 0x3F);
     }
+    // An overlong form ("\xC0\xB5" for "5") would pass for a digit or a mark that is not one.
+    constexpr char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (codePoint < shortest[length] || codePoint > 0x10FFFF)
+        notADate();
     return codePoint;
 }
 

@@ -125,7 +125,10 @@ TEST(DateParsingTest, ImpossibleAndUnreadableDatesAreATypeMismatch) {
                              "31.01.2025\xff",
                              "31 \xC3",
                              "\xE2\x82",
-                             "31.01.2025 \xF0\x9F\x98\x80"}) {
+                             "31.01.2025 \xF0\x9F\x98\x80",
+                             "\xC0\xB5JJ", // an overlong "5"
+                             "31\xE0\x80\xAE"
+                             "01.2025"}) { // an overlong "."
         EXPECT_EQ(errorOf([&] { parseDate(text, turkish); }), ErrorCode::TypeMismatch) << text;
     }
 }
