@@ -52,15 +52,21 @@ void checkValues(const QJsonObject& properties) {
     }
 }
 
+// The key in upper case, where that leads back to it: letters such as the dotless "ı" have
+// no case partner that does.
+QString otherCase(const QString& key) {
+    return key.toUpper().toLower() == key.toLower() ? key.toUpper() : key;
+}
+
 void checkBag(const QJsonObject& saved) {
     const PropertyBag bag(saved);
     for (auto it = saved.begin(); it != saved.end(); ++it) {
-        if (!bag.contains(it.key().toUpper()) || !bag.contains(it.key().toLower()))
+        if (!bag.contains(otherCase(it.key())) || !bag.contains(it.key().toLower()))
             fault("a saved key is not found in another case", it.key());
     }
     for (auto it = saved.begin(); it != saved.end(); ++it) {
         PropertyBag written = bag;
-        written.WriteProperty(it.key().toUpper(), it.value());
+        written.WriteProperty(otherCase(it.key()), it.value());
         if (written.ReadProperty(it.key()) != it.value())
             fault("a written value does not read back", it.key());
         written.WriteProperty(it.key(), it.value(), it.value());
