@@ -3,7 +3,6 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Surface.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <array>
 #include <benchmark/benchmark.h>
@@ -149,13 +148,3 @@ BENCHMARK(Polygon_Qt) SIZES;
 
 } // namespace
 } // namespace dorvak
-
-int main(int argc, char** argv) {
-    // Fonts and the raster engine want an application object; no window is shown.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

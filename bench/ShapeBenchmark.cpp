@@ -92,13 +92,3 @@ BENCHMARK(FocusedDiamond200_ButtonRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace dorvak
-
-int main(int argc, char** argv) {
-    // Widgets without a screen: the button paints into its surface all the same.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -87,13 +87,3 @@ BENCHMARK(PollingTickHoverChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace dorvak
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
