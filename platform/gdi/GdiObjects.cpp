@@ -7,7 +7,7 @@ namespace dorvak {
 namespace {
 
 HandleTable<GdiObject>& gdiObjects() {
-    static HandleTable<GdiObject> table(0x04000001);
+    static HandleTable<GdiObject> table(gdiObjectHandles);
     return table;
 }
 

@@ -1,21 +1,48 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <unordered_map>
 #include <utility>
 
 namespace dorvak {
 
-// Maps 32-bit handles to objects. Handles are never reused, so a stale handle stays
-// unknown instead of silently reaching a newer object. Each table starts at its own base
-// so that a handle of one kind passed where another is expected is unknown as well.
+// The numbers one kind of handle is drawn from, first to last inclusive.
+struct HandleRange {
+    std::uint32_t first;
+    std::uint32_t last;
+};
+
+// Each kind draws from numbers of its own, so that a handle of one kind passed where another
+// is expected is unknown; none of them is 0, the null handle.
+inline constexpr HandleRange windowHandles{0x00010001, 0x03FFFFFF};
+inline constexpr HandleRange gdiObjectHandles{0x04000001, 0x0DBFFFFF};
+inline constexpr HandleRange deviceContextHandles{0x0DC00001, 0xFFFFFFFF};
+
+static_assert(windowHandles.first > 0 && windowHandles.first <= windowHandles.last);
+static_assert(windowHandles.last < gdiObjectHandles.first);
+static_assert(gdiObjectHandles.first <= gdiObjectHandles.last);
+static_assert(gdiObjectHandles.last < deviceContextHandles.first);
+static_assert(deviceContextHandles.first <= deviceContextHandles.last);
+
+// Maps 32-bit handles to objects. A handle is not reused before the table has handed out
+// every other number of its range, so a stale handle stays unknown instead of silently
+// reaching a newer object; past the last number the table starts over at the first, skipping
+// the handles still in use.
 template <typename T> class HandleTable {
 public:
-    explicit HandleTable(std::uint32_t firstHandle)
-        : next_(firstHandle) {}
+    explicit HandleTable(HandleRange range)
+        : range_(range)
+        , next_(range.first) {}
 
+    // Raises std::length_error when every number of the range is in use.
     std::uint32_t add(T value) {
-        const std::uint32_t handle = next_++;
+        if (entries_.size() > std::uint64_t(range_.last) - range_.first)
+            throw std::length_error("every handle number is in use");
+        while (entries_.contains(next_))
+            advance();
+        const std::uint32_t handle = next_;
+        advance();
         entries_.emplace(handle, std::move(value));
         return handle;
     }
@@ -30,7 +57,10 @@ public:
     std::size_t size() const { return entries_.size(); }
 
 private:
+    void advance() { next_ = next_ == range_.last ? range_.first : next_ + 1; }
+
     std::unordered_map<std::uint32_t, T> entries_;
+    HandleRange range_;
     std::uint32_t next_;
 };
 

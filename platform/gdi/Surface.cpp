@@ -13,7 +13,7 @@ namespace dorvak {
 namespace {
 
 HandleTable<Surface*>& deviceContexts() {
-    static HandleTable<Surface*> table(0x0DC00001);
+    static HandleTable<Surface*> table(deviceContextHandles);
     return table;
 }
 

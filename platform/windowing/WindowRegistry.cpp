@@ -13,7 +13,7 @@ namespace {
 constexpr const char* handleProperty = "dorvakWindowHandle";
 
 HandleTable<QPointer<QWidget>>& windows() {
-    static HandleTable<QPointer<QWidget>> table(0x00010001);
+    static HandleTable<QPointer<QWidget>> table(windowHandles);
     return table;
 }
 
