@@ -2,14 +2,56 @@
 
 #include "platform/runtime/RuntimeError.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QJsonObject>
 
 namespace dorvak {
 namespace {
 
 constexpr const char* pictureSourceKey = "dorvak-source";
+constexpr const char* pngMember = "PNG";
 // Turkish: the character set all of the program's fonts are saved with.
 constexpr int turkishCharset = 162;
+
+void checkSavedPictureSize(QSize size) {
+    if (qint64(size.width()) * size.height() > maxSavedPicturePixels)
+        throw RuntimeError(ErrorCode::InvalidCall,
+                           "saved picture too large: " + std::to_string(size.width()) + " x " +
+                               std::to_string(size.height()));
+}
+
+QJsonValue pngToJson(const QImage& picture) {
+    checkSavedPictureSize(picture.size());
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        throw RuntimeError(ErrorCode::InvalidCall, "picture cannot be saved as PNG");
+    return QJsonObject{{QLatin1String(pngMember), QString::fromLatin1(png.toBase64())}};
+}
+
+// The size is checked from the PNG header before any pixel is decoded.
+QImage pictureFromPng(const QJsonObject& saved) {
+    const auto png =
+        QByteArray::fromBase64Encoding(saved.value(QLatin1String(pngMember)).toString().toLatin1(),
+                                       QByteArray::AbortOnBase64DecodingErrors);
+    QBuffer buffer;
+    buffer.setData(png.decoded);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "PNG");
+    QImage picture;
+    if (const QSize size = png ? reader.size() : QSize(); size.isValid()) {
+        checkSavedPictureSize(size);
+        picture = reader.read();
+    }
+    if (picture.isNull())
+        throw RuntimeError(ErrorCode::InvalidCall, "saved picture is not a PNG image");
+    // Only a picture loaded from the program's files may claim to be one of them.
+    if (!picture.text(QLatin1String(pictureSourceKey)).isEmpty())
+        picture.setText(QLatin1String(pictureSourceKey), QString());
+    return picture;
+}
 
 } // namespace
 
@@ -68,13 +110,17 @@ QImage loadAssetPicture(const QString& file) {
 }
 
 QImage pictureFromJson(const QJsonValue& value) {
+    if (value.isObject())
+        return pictureFromPng(value.toObject());
     const QString file = value.toString();
     return file.isEmpty() ? QImage() : loadAssetPicture(file);
 }
 
 QJsonValue pictureToJson(const QImage& picture) {
+    if (picture.isNull())
+        return QJsonValue();
     const QString file = picture.text(QLatin1String(pictureSourceKey));
-    return file.isEmpty() ? QJsonValue() : QJsonValue(file);
+    return file.isEmpty() ? pngToJson(picture) : QJsonValue(file);
 }
 
 } // namespace dorvak

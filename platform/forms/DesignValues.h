@@ -25,11 +25,15 @@ QColor qColorFromOle(OleColor color);
 QFont fontFromJson(const QJsonValue& value, const QFont& base = QFont());
 QJsonValue fontToJson(const QFont& font);
 
-// A picture is the file name of a picture built into the program (":/assets/<file>"); the
-// image remembers its file name so that it can be saved again. Null and "" are no picture.
-// Raises RuntimeError (invalid call) when the file does not exist or cannot be decoded.
+// A picture built into the program is saved as its file name (":/assets/<file>"): the image
+// remembers the name. Any other picture is saved as its pixels, {"PNG": "<base64 of a PNG
+// file>"}, of at most maxSavedPicturePixels pixels, so that a large or hostile saved picture
+// cannot make reading it allocate much. Null, "" and values of other types are no picture.
+// Raises RuntimeError (invalid call) for a file that does not exist, a picture that cannot be
+// decoded, and a picture larger than the limit, whether saving it or reading it.
 QImage pictureFromJson(const QJsonValue& value);
 QJsonValue pictureToJson(const QImage& picture);
+inline constexpr qint64 maxSavedPicturePixels = 2048 * 2048;
 QImage loadAssetPicture(const QString& file);
 
 } // namespace dorvak

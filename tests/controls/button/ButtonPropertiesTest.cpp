@@ -3,6 +3,7 @@
 #include "platform/forms/DesignValues.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/controls/button/ButtonTesting.h"
+#include "tests/platform/runtime/RuntimeTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,50 @@ TEST(ButtonProperties, SavedPropertiesComeBackUnchangedWithoutRunningSetters) {
     EXPECT_FALSE(b.Enabled());
     EXPECT_EQ(b.MousePointer(), 99);
     EXPECT_EQ(host.button->saveProperties().contents(), saved);
+}
+
+// Restores straight from a bag, so that an error in it reaches the test, not a message box.
+class RestoredButton : public Button {
+public:
+    using Button::Button;
+    using Button::UserControl_ReadProperties;
+};
+
+TEST(ButtonProperties, PicturesFromOutsideTheProgramsFilesComeBackWithTheirPixels) {
+    QImage face(6, 4, QImage::Format_RGB32);
+    QImage pointer(16, 16, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            face.setPixel(x % 6, y % 4, qRgb(x * 40, y * 60, 255 - x * 30));
+            pointer.setPixel(x, y, qPremultiply(qRgba(x * 16, 255 - y * 16, 90, x * y)));
+        }
+    QJsonObject saved;
+    {
+        ButtonHost host;
+        host.button->setPicture(pictureFromImage(face));
+        host.button->setMouseIcon(pointer);
+        saved = host.button->saveProperties().contents();
+    }
+    EXPECT_TRUE(saved.value("picture").isObject());
+    EXPECT_TRUE(saved.value("mouseicon").isObject());
+
+    // Through the text of a saved design, at the size a new button has.
+    ButtonHost host(QJsonDocument::fromJson(QJsonDocument(saved).toJson()).object(), {80, 33});
+    ASSERT_NE(host.button->Picture(), nullptr);
+    EXPECT_EQ(host.button->Picture()->image(), face);
+    EXPECT_EQ(host.button->MouseIcon().convertToFormat(QImage::Format_ARGB32),
+              pointer.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(host.button->saveProperties().contents(), saved);
+
+    // A saved picture that cannot be read ends the restore with an invalid call: what was read
+    // before it stays, nothing after it is read.
+    RestoredButton b(ControlSite{nullptr, &host.window, QStringLiteral("Button2"), -1});
+    PropertyBag corrupt(QJsonObject{
+        {"caption", "Tamam"}, {"picture", QJsonObject{{"PNG", "kırık"}}}, {"picturegray", true}});
+    EXPECT_EQ(errorOf([&] { b.UserControl_ReadProperties(corrupt); }), ErrorCode::InvalidCall);
+    EXPECT_EQ(b.Caption(), QStringLiteral("Tamam"));
+    EXPECT_EQ(b.Picture(), nullptr);
+    EXPECT_FALSE(b.PictureGray());
 }
 
 TEST(ButtonProperties, TheProgramsOwnButtonsRestoreFromTheirSavedDesigns) {

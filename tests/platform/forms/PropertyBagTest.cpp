@@ -1,6 +1,10 @@
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/DesignValues.h"
+#include "tests/platform/runtime/RuntimeTestSupport.h"
 
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
@@ -54,6 +58,76 @@ TEST(PropertyBagTest, FontsColoursAndPicturesSurviveTheBag) {
 
     EXPECT_TRUE(pictureFromJson(QJsonValue()).isNull());
     EXPECT_TRUE(pictureToJson(QImage()).isNull());
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QJsonValue savedPng(const QByteArray& bytes) {
+    return QJsonObject{{"PNG", QString::fromLatin1(bytes.toBase64())}};
+}
+
+TEST(PropertyBagTest, APictureFromOutsideTheProgramsFilesIsSavedAsItsPixels) {
+    // Every pixel different, one fully transparent: a lossy or premultiplying encoding shows.
+    QImage picture(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            picture.setPixel(x, y, qRgba(x * 60, y * 100 + 7, 255 - x * 50, x * 60));
+    PropertyBag bag;
+    bag.WriteProperty("Picture", pictureToJson(picture));
+    const QJsonValue saved = bag.contents().value("picture");
+    ASSERT_TRUE(saved.isObject());
+    EXPECT_EQ(saved.toObject().keys(), QStringList{"PNG"});
+    EXPECT_TRUE(saved.toObject().value("PNG").toString().startsWith("iVBORw0KGgo")) << "base64";
+
+    // Through the text of a saved design and back.
+    const QByteArray design = QJsonDocument(bag.contents()).toJson();
+    const QImage restored = pictureFromJson(
+        PropertyBag(QJsonDocument::fromJson(design).object()).ReadProperty("Picture"));
+    EXPECT_EQ(restored.convertToFormat(QImage::Format_ARGB32), picture);
+    EXPECT_EQ(pictureToJson(restored), saved) << "saved again, it is saved the same";
+
+    // A saved picture whose text claims it is one of the program's files is still saved whole,
+    // not by that name.
+    picture.setText("dorvak-source", "dorvak.png");
+    const QJsonValue again = pictureToJson(pictureFromJson(savedPng(encoded(picture, "PNG"))));
+    ASSERT_TRUE(again.isObject());
+    EXPECT_EQ(pictureFromJson(again).convertToFormat(QImage::Format_ARGB32), picture);
+}
+
+TEST(PropertyBagTest, ASavedPictureThatIsNoModestPngIsAnInvalidCall) {
+    QImage noise(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            noise.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x ^ y) * 13 % 256));
+    const QByteArray png = encoded(noise, "PNG");
+    for (const QJsonValue& corrupt :
+         {savedPng(png.left(png.size() / 2)), savedPng(encoded(noise, "JPEG")),
+          savedPng(encoded(noise, "BMP")), savedPng({}),
+          QJsonValue(QJsonObject{{"PNG", QString::fromLatin1(png.toBase64().insert(40, "!"))}}),
+          QJsonValue(QJsonObject{{"PNG", 42}}),
+          QJsonValue(QJsonObject{{"png", QString::fromLatin1(png.toBase64())}})}) {
+        EXPECT_EQ(errorOf([&] { pictureFromJson(corrupt); }), ErrorCode::InvalidCall)
+            << QJsonDocument(QJsonArray{corrupt}).toJson().left(80).toStdString();
+    }
+
+    // One pixel over the limit: refused when saved and, saved anyway, when read.
+    QImage large(2049, 2048, QImage::Format_Mono);
+    large.fill(0);
+    EXPECT_EQ(errorOf([&] { pictureToJson(large); }), ErrorCode::InvalidCall);
+    EXPECT_EQ(errorOf([&] { pictureFromJson(savedPng(encoded(large, "PNG"))); }),
+              ErrorCode::InvalidCall);
+    EXPECT_EQ(pictureFromJson(savedPng(encoded(large.copy(0, 0, 2048, 2048), "PNG"))).size(),
+              QSize(2048, 2048));
+
+    // Values of other types are no picture, as before pictures could be saved whole.
+    for (const QJsonValue& other : {QJsonValue(0), QJsonValue(true), QJsonValue(QJsonArray{1})})
+        EXPECT_TRUE(pictureFromJson(other).isNull());
 }
 
 } // namespace
