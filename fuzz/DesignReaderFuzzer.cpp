@@ -1,14 +1,15 @@
 // Feeds arbitrary bytes to the design-description reader, then hands what it read to the
 // property bag and to the colour and font conversions the windows apply, as loading a window
 // does. Besides crashes, leaks and undefined behaviour it checks that a bag finds every saved
-// key in any case, that a written value reads back, and that colours and fonts survive being
-// saved and read again.
+// key in any case, that a written value reads back, and that colours, fonts and pictures
+// survive being saved and read again.
 #include "platform/forms/DesignValues.h"
 #include "platform/forms/FormDesign.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QJsonObject>
 #include <QtGlobal>
 
@@ -42,13 +43,33 @@ void checkFont(const QString& key, const QJsonValue& value) {
         fault("a font changes when saved and read again", key);
 }
 
-// What the windows convert: colours and fonts by their property names.
+QImage argb(const QImage& picture) {
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The program's own picture files are not linked in here, so a file name does not read.
+void checkPicture(const QString& key, const QJsonValue& value) {
+    try {
+        const QImage picture = pictureFromJson(value);
+        if (!picture.isNull() && argb(pictureFromJson(pictureToJson(picture))) != argb(picture))
+            fault("a picture changes when saved and read again", key);
+    } catch (const RuntimeError& error) {
+        if (error.code() != ErrorCode::InvalidCall)
+            fault("a picture that does not read is not an invalid call", key);
+    }
+}
+
+// What the windows convert: colours, fonts and pictures by their property names.
 void checkValues(const QJsonObject& properties) {
     for (auto it = properties.begin(); it != properties.end(); ++it) {
-        if (it.key().contains(QLatin1String("color"), Qt::CaseInsensitive))
-            checkColor(it.key(), it.value());
-        else if (it.key().contains(QLatin1String("font"), Qt::CaseInsensitive))
-            checkFont(it.key(), it.value());
+        const QString key = it.key();
+        if (key.contains(QLatin1String("color"), Qt::CaseInsensitive))
+            checkColor(key, it.value());
+        else if (key.contains(QLatin1String("font"), Qt::CaseInsensitive))
+            checkFont(key, it.value());
+        else if (key.contains(QLatin1String("picture"), Qt::CaseInsensitive) ||
+                 key.contains(QLatin1String("icon"), Qt::CaseInsensitive))
+            checkPicture(key, it.value());
     }
 }
 
