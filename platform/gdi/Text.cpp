@@ -41,9 +41,10 @@ QList<QGlyphRun> singleLine(const QString& text, const QFont& font, QPaintDevice
     return line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
 }
 
-// The OS/2 table's Windows ascent and descent, in font units.
+// The OS/2 table's Windows ascent and descent, and the head table's units per em.
 constexpr int winAscentOffset = 74;
 constexpr int winDescentOffset = 76;
+constexpr int unitsPerEmOffset = 18;
 
 } // namespace
 
@@ -59,12 +60,16 @@ LineMetrics designLineMetrics(const QFont& font, QPaintDevice* device) {
     const QFontMetricsF metrics(font, device);
     const QRawFont face = QRawFont::fromFont(font);
     const QByteArray os2 = face.fontTable("OS/2");
-    if (os2.size() < winDescentOffset + 2 || face.unitsPerEm() <= 0)
-        return {metrics.ascent(), metrics.height()};
-    const qreal pixelsPerUnit = face.pixelSize() / face.unitsPerEm();
-    const auto pixels = [&](int offset) {
-        return std::round(qFromBigEndian<quint16>(os2.constData() + offset) * pixelsPerUnit);
+    const QByteArray head = face.fontTable("head");
+    const auto word = [](const QByteArray& table, int offset) {
+        return qFromBigEndian<quint16>(table.constData() + offset);
     };
+    if (os2.size() < winDescentOffset + 2 || head.size() < unitsPerEmOffset + 2 ||
+        word(head, unitsPerEmOffset) == 0)
+        return {metrics.ascent(), metrics.height()};
+    // The face's own units: a face of bitmap strikes only reports its pixels as units.
+    const qreal pixelsPerUnit = face.pixelSize() / word(head, unitsPerEmOffset);
+    const auto pixels = [&](int offset) { return std::round(word(os2, offset) * pixelsPerUnit); };
     // Never less than the toolkit's own, which already fits the faces that agree with it.
     const qreal ascent = std::max(pixels(winAscentOffset), std::ceil(metrics.ascent()));
     const qreal descent = std::max(pixels(winDescentOffset), std::ceil(metrics.descent()));
