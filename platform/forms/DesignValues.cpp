@@ -1,5 +1,6 @@
 #include "platform/forms/DesignValues.h"
 
+#include "platform/forms/DesignFonts.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QBuffer>
@@ -88,7 +89,7 @@ QFont fontFromJson(const QJsonValue& value, const QFont& base) {
     font.setItalic(object.value(QLatin1String("Italic")).toBool(base.italic()));
     font.setUnderline(object.value(QLatin1String("Underline")).toBool(base.underline()));
     font.setStrikeOut(object.value(QLatin1String("Strikethrough")).toBool(base.strikeOut()));
-    return font;
+    return withDesignMetrics(font);
 }
 
 QJsonValue fontToJson(const QFont& font) {

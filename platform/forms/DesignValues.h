@@ -21,7 +21,8 @@ QJsonValue colorToJson(OleColor color);
 QColor qColorFromOle(OleColor color);
 
 // A font is an object { "Name", "Size" (points), "Bold", "Italic", "Underline",
-// "Strikethrough", "Charset" }; missing members keep the values of `base`.
+// "Strikethrough", "Charset" }; missing members keep the values of `base`. The font comes
+// with the metrics of its design (see withDesignMetrics).
 QFont fontFromJson(const QJsonValue& value, const QFont& base = QFont());
 QJsonValue fontToJson(const QFont& font);
 

@@ -9,7 +9,9 @@
 namespace dorvak {
 
 // A caption: transparent (the default) or opaque on its back colour, wrapped at word
-// boundaries within its width, read by screen readers.
+// boundaries within its width, read by screen readers. It draws its own text, placed as the
+// designed windows place it (see designLineMetrics) and with every letter of the designed
+// faces whole (see ShapedText).
 class Label : public QLabel, public MouseEvents, public Placement {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -42,6 +44,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyColours();

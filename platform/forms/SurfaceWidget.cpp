@@ -30,6 +30,9 @@ bool SurfaceWidget::showsAt(QPoint point) const {
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Above 1× each surface pixel becomes whole device pixels, never a blend: the renderers
+    // and the pixel scans work in the surface's own pixels, and its lines and text stay sharp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QRegion area = event->region();
     if (surface_.backStyle() == Surface::Transparent)
         area &= surface_.visibleRegion();

@@ -2,6 +2,16 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+#include <QFont>
+#include <QGlyphRun>
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+
 namespace dorvak {
 
 // Text in the system code page (see CodePage.h), in the surface font. Drawn unantialiased
@@ -9,5 +19,45 @@ namespace dorvak {
 bool TextOutA(HDC hdc, int x, int y, const char* text, int length);
 // Width and line height in pixels of the text in the surface font.
 bool GetTextExtentPoint32A(HDC hdc, const char* text, int length, SIZE* size);
+
+// The font a designed text is drawn with at a device pixel ratio. At 1× unantialiased and
+// fully hinted: the faces' own bitmap strikes draw (fonts-wine's bold Tahoma is bold only
+// in them), every pixel is the text colour, and small Tahoma keeps its dotless i apart from
+// its neighbours. Above 1× the antialiased outlines, sharp at any size.
+QFont designTextFont(QFont font, qreal devicePixelRatio);
+
+// Where a line's baseline lies below its top, and how far apart lines are, as the desktop
+// the windows were designed on measures a face: from its Windows ascent and descent, which
+// leave room above the capitals for the dot of İ. fonts-wine's Tahoma reports a smaller
+// ascent to the toolkit, so a line placed by it loses that dot above its top.
+struct LineMetrics {
+    qreal ascent;
+    qreal height;
+};
+LineMetrics designLineMetrics(const QFont& font, QPaintDevice* device);
+
+// Laid-out glyphs, mended once and drawn as often as needed. A capital dotted İ whose glyph
+// does not stand on the face's I (fonts-wine's Tahoma draws it as a narrow bar at the left
+// of its advance, which reads "I zin") is drawn as the face's I with the İ's own dot
+// centred above it.
+class ShapedText {
+public:
+    ShapedText(QList<QGlyphRun> runs, qreal devicePixelRatio);
+    // A single line at (0, 0): its baseline lies at the font's ascent.
+    ShapedText(const QString& text, const QFont& font, QPaintDevice* device);
+
+    // Glyph positions are taken relative to origin.
+    void draw(QPainter& painter, QPointF origin) const;
+
+private:
+    struct Dot {
+        QGlyphRun glyph; // the İ alone, moved over the I
+        QRectF clip;     // what lies above the I: the dot
+    };
+    void mendDottedCapitalI(QGlyphRun& run, qreal devicePixelRatio);
+
+    QList<QGlyphRun> runs_;
+    std::vector<Dot> dots_;
+};
 
 } // namespace dorvak

@@ -5,11 +5,13 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/PictureBox.h"
+#include "platform/forms/SurfaceWidget.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/windowing/WindowRegistry.h"
 
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -129,6 +131,37 @@ TEST(ControlsTest, ATimerStartsAfreshWhenEnabledAndStopsWithoutAnInterval) {
     witnessTicks = 0;
     QTRY_VERIFY(witnessTicks >= 3);
     EXPECT_EQ(ticks, stoppedAt);
+}
+
+// Above 1× an owner-drawn surface shows each of its pixels as whole device pixels, never a
+// blend of neighbours: its one-pixel lines and its text stay sharp.
+TEST(ControlsTest, ASurfaceShowsItsPixelsWholeAtEveryDevicePixelRatio) {
+    SurfaceWidget widget;
+    widget.resize(7, 5);
+    Surface& surface = widget.surface();
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x)
+            surface.image().setPixel(x, y, (x + y) % 2 ? 0xFF000000 : 0xFFFFFFFF);
+    }
+    for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        QImage shown(QSize(7, 5) * ratio, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        shown.fill(Qt::red);
+        widget.render(&shown);
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                // One of the surface pixels the device pixel lies on, not a blend of them.
+                const int left = int(x / ratio), right = int(std::ceil((x + 1) / ratio)) - 1;
+                const int top = int(y / ratio), bottom = int(std::ceil((y + 1) / ratio)) - 1;
+                const QRgb pixel = shown.pixel(x, y);
+                const QImage& image = surface.image();
+                ASSERT_TRUE(pixel == image.pixel(left, top) || pixel == image.pixel(right, top) ||
+                            pixel == image.pixel(left, bottom) ||
+                            pixel == image.pixel(right, bottom))
+                    << "at " << ratio << "x, device pixel " << x << "," << y;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include <QFontDatabase>
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 namespace dorvak {
 namespace {
 
@@ -89,6 +92,59 @@ TEST(TextOutA, SmallTahomaKeepsTheDotlessIApartFromItsNeighbours) {
     const std::string bytes = toSystemCodePage(QString::fromUtf8("ıi"));
     ASSERT_TRUE(TextOutA(surface.hdc(), 5, 2, bytes.data(), int(bytes.size())));
     EXPECT_EQ(inkRuns(surface), 2);
+    QFontDatabase::removeApplicationFont(id);
+}
+
+// The ink of one letter drawn with TextOutA: the set of inked pixels.
+std::set<std::pair<int, int>> inkOf(const QString& letter, const QFont& font) {
+    Surface surface(20, 20);
+    surface.setBackColor(0xFFFFFF);
+    surface.setFont(font);
+    surface.setForeColor(0x000000);
+    const std::string bytes = toSystemCodePage(letter);
+    EXPECT_TRUE(TextOutA(surface.hdc(), 4, 4, bytes.data(), int(bytes.size())));
+    std::set<std::pair<int, int>> ink;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            if (plainFromPixel(surface.image().pixel(x, y)) == 0x000000)
+                ink.insert({x, y});
+        }
+    }
+    return ink;
+}
+
+TEST(TextOutA, TahomasCapitalDottedIIsItsIWithADotAboveIt) {
+    const QString face = QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf");
+    if (!QFile::exists(face))
+        GTEST_SKIP() << "the bold Tahoma face of fonts-wine is not installed";
+    const int id = QFontDatabase::addApplicationFont(face);
+    ASSERT_GE(id, 0);
+    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+
+    // The face draws İ as a narrow bar at the left of its advance; the caption shows the
+    // face's I with the İ's dot over its stem instead.
+    const auto plain = inkOf(QStringLiteral("I"), font);
+    const auto dotted = inkOf(QString::fromUtf8("İ"), font);
+    ASSERT_FALSE(plain.empty());
+    const int capTop = plain.begin()->second;
+    std::set<std::pair<int, int>> dot;
+    for (const auto& pixel : dotted) {
+        if (pixel.second < capTop)
+            dot.insert(pixel);
+        else
+            EXPECT_TRUE(plain.count(pixel)) << pixel.first << "," << pixel.second;
+    }
+    EXPECT_EQ(dotted.size() - dot.size(), plain.size()) << "the İ stands on the whole I";
+    ASSERT_FALSE(dot.empty()) << "the İ has its dot";
+    int left = 99, right = -1;
+    for (const auto& pixel : plain) {
+        left = std::min(left, pixel.first);
+        right = std::max(right, pixel.first);
+    }
+    for (const auto& pixel : dot)
+        EXPECT_TRUE(pixel.first > left && pixel.first < right) << "the dot over the stem";
     QFontDatabase::removeApplicationFont(id);
 }
 
