@@ -1,6 +1,9 @@
 // Our one-pixel outlines against Qt's raster engine drawing the same outlines on the same
-// image: QPainter on a QImage, antialiasing off, cosmetic one-pixel pen, no brush.
+// image: QPainter on a QImage, antialiasing off, cosmetic one-pixel pen, no brush. Then the
+// window regions the shape renderers make on every paint.
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Regions.h"
 #include "platform/gdi/Surface.h"
 
 #include <QPainter>
@@ -135,6 +138,41 @@ void Polygon_Qt(benchmark::State& state) {
     });
 }
 
+// A region made and released, as a renderer does on every paint.
+template <typename Make> void makeRegion(benchmark::State& state, Make make) {
+    const int w = int(state.range(0)), h = int(state.range(1));
+    for (auto _ : state) {
+        const HRGN region = make(w, h);
+        benchmark::DoNotOptimize(region);
+        DeleteObject(region);
+    }
+}
+
+void RoundRectRgn(benchmark::State& state) {
+    makeRegion(state, [](int w, int h) { return CreateRoundRectRgn(0, 0, w, h, 15, 15); });
+}
+
+void EllipticRgn(benchmark::State& state) {
+    makeRegion(state, [](int w, int h) { return CreateEllipticRgn(0, 0, w, h); });
+}
+
+// The diamond's four corners and the left arrow's seven.
+void PolygonRgn_Diamond(benchmark::State& state) {
+    makeRegion(state, [](int w, int h) {
+        const POINT corners[] = {{w, h / 2}, {w / 2, 0}, {0, h / 2}, {w / 2, h}};
+        return CreatePolygonRgn(corners, 4, WINDING);
+    });
+}
+
+void PolygonRgn_Arrow(benchmark::State& state) {
+    makeRegion(state, [](int w, int h) {
+        const POINT corners[] = {{0, h / 2},    {2 * w / 3, 0}, {2 * w / 3, h / 3},
+                                 {w, h / 3},    {w, 2 * h / 3}, {2 * w / 3, 2 * h / 3},
+                                 {2 * w / 3, h}};
+        return CreatePolygonRgn(corners, 7, WINDING);
+    });
+}
+
 // The button size of the program's windows and a large diamond-sized control.
 #define SIZES ->Args({81, 33})->Args({200, 200})
 BENCHMARK(LineTo_Gdi) SIZES;
@@ -145,6 +183,10 @@ BENCHMARK(Arc_Gdi) SIZES;
 BENCHMARK(Arc_Qt) SIZES;
 BENCHMARK(Polygon_Gdi) SIZES;
 BENCHMARK(Polygon_Qt) SIZES;
+BENCHMARK(RoundRectRgn) SIZES;
+BENCHMARK(EllipticRgn) SIZES;
+BENCHMARK(PolygonRgn_Diamond) SIZES;
+BENCHMARK(PolygonRgn_Arrow) SIZES;
 
 } // namespace
 } // namespace dorvak

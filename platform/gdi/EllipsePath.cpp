@@ -31,27 +31,10 @@ void appendMirrored(std::vector<QPoint>& path, Mirror mirror, bool lastPointOnAx
 } // namespace
 
 std::vector<QPoint> ellipseQuadrant(int width, int height) {
-    const std::int64_t a = width - 1, b = height - 1, oddB = b % 2;
-    std::int64_t dx = 4 * b * b * (1 - a);
-    std::int64_t dy = 4 * a * a * (1 + oddB);
-    std::int64_t error = dx + dy + a * a * oddB;
-    int x = int(a), y = height / 2;
     std::vector<QPoint> points;
     points.reserve(std::size_t(width + height));
-    while (x >= width / 2) {
-        points.emplace_back(x, y);
-        const std::int64_t e2 = 2 * error;
-        if (e2 >= dx) {
-            --x;
-            dx += 8 * b * b;
-            error += dx;
-        }
-        if (e2 <= dy) {
-            ++y;
-            dy += 8 * a * a;
-            error += dy;
-        }
-    }
+    for (EllipseWalk walk(width, height); width - 1 - walk.inset() >= width / 2; walk.step())
+        points.emplace_back(width - 1 - walk.inset(), walk.row());
     return points;
 }
 

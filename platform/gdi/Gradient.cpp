@@ -10,11 +10,12 @@ namespace dorvak {
 
 namespace {
 
-// The colour at `position` of `length` steps from vertex `from` to vertex `to`.
+// The colour at `position` of `length` steps from vertex `from` to vertex `to`: each
+// channel the weighted mean of the two, rounded down, whichever of them is larger.
 std::uint32_t blend(const TRIVERTEX& from, const TRIVERTEX& to, std::int64_t position,
                     std::int64_t length) {
-    const auto channel = [&](std::uint16_t a, std::uint16_t b) {
-        return std::uint32_t((a + (std::int64_t(b) - a) * position / length) >> 8);
+    const auto channel = [&](std::int64_t a, std::int64_t b) {
+        return std::uint32_t((a * (length - position) + b * position) / length >> 8);
     };
     return 0xFF000000u | channel(from.Red, to.Red) << 16 | channel(from.Green, to.Green) << 8 |
            channel(from.Blue, to.Blue);

@@ -6,8 +6,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
-#include <map>
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace dorvak {
@@ -16,65 +17,54 @@ namespace {
 
 using Spans = std::vector<std::pair<int, int>>;
 
-// The outline of a convex shape and everything between its leftmost and rightmost pixel on
-// each row.
-QRegion convexRegion(const std::vector<QPoint>& path) {
-    if (path.empty())
-        return {};
-    std::map<int, std::pair<int, int>> rows;
-    const auto include = [&](int x, int y) {
-        auto [it, inserted] = rows.try_emplace(y, x, x);
-        it->second.first = std::min(it->second.first, x);
-        it->second.second = std::max(it->second.second, x);
-    };
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const QPoint p = path[i], q = path[(i + 1) % path.size()];
-        include(p.x(), p.y());
-        include(q.x(), q.y());
-        const int step = q.y() > p.y() ? 1 : -1;
-        for (int y = p.y() + step; y != q.y() && p.y() != q.y(); y += step)
-            include(p.x() + (q.x() - p.x()) * (y - p.y()) / (q.y() - p.y()), y);
-    }
-    SpanRegion region;
-    for (const auto& [y, span] : rows)
-        region.addRow(y, {span});
-    return region.region();
+// The smallest integer at or above n / d, for d > 0.
+std::int64_t ceilDiv(std::int64_t n, std::int64_t d) {
+    return n / d + (n % d > 0);
 }
 
-Spans polygonRow(const std::vector<QPointF>& polygon, double centreY, int fillMode) {
-    struct Crossing {
-        double x;
-        int direction;
-    };
-    std::vector<Crossing> crossings;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const QPointF p = polygon[i], q = polygon[(i + 1) % polygon.size()];
-        if ((p.y() < centreY) == (q.y() < centreY))
-            continue;
-        crossings.push_back({p.x() + (centreY - p.y()) * (q.x() - p.x()) / (q.y() - p.y()),
-                             q.y() > p.y() ? 1 : -1});
-    }
-    std::sort(crossings.begin(), crossings.end(),
-              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+// A polygon edge that is not horizontal, from its upper end down: it crosses the rows from
+// `top` to `bottom`, the lower end's row left out.
+struct Edge {
+    int top;
+    int bottom;
+    std::int64_t x;  // at the upper end
+    std::int64_t dx; // to the lower end
+    int direction;   // +1 where the polygon runs down along it
 
-    Spans spans;
+    // The first column whose point (column, y) lies at or right of the edge.
+    int column(int y) const {
+        return int(x + ceilDiv((std::int64_t(y) - top) * dx, std::int64_t(bottom) - top));
+    }
+};
+
+struct Crossing {
+    int column;
+    int direction;
+};
+
+// The columns whose points (x, y) lie inside the polygon, an edge on the left inside.
+void polygonRow(const std::vector<Edge>& edges, int y, int fillMode,
+                std::vector<Crossing>& crossings, Spans& spans) {
+    crossings.clear();
+    for (const Edge& edge : edges)
+        if (edge.top <= y && y < edge.bottom)
+            crossings.push_back({edge.column(y), edge.direction});
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& a, const Crossing& b) { return a.column < b.column; });
+
+    spans.clear();
     int winding = 0;
     for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
         winding += fillMode == WINDING ? crossings[i].direction : 1;
         const bool inside = fillMode == WINDING ? winding != 0 : winding % 2 == 1;
-        if (!inside)
-            continue;
-        // Pixels whose centres lie in [from, to).
-        const int first = int(std::ceil(crossings[i].x - 0.5));
-        const int last = int(std::ceil(crossings[i + 1].x - 0.5)) - 1;
-        if (first > last)
+        const int first = crossings[i].column, last = crossings[i + 1].column - 1;
+        if (!inside || first > last)
             continue;
         if (!spans.empty() && first <= spans.back().second + 1)
             spans.back().second = std::max(spans.back().second, last);
         else
             spans.emplace_back(first, last);
     }
-    return spans;
 }
 
 } // namespace
@@ -87,8 +77,44 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom) {
 
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int cornerWidth,
                         int cornerHeight) {
-    return addGdiObject(
-        convexRegion(roundRectPath(left, top, right, bottom, cornerWidth, cornerHeight)));
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    --right;
+    --bottom;
+    // A box of no width or height thus turns into a line just left of or above it.
+    const int cw = std::min(right - left, std::abs(cornerWidth));
+    const int ch = std::min(bottom - top, std::abs(cornerHeight));
+    if (cw < 2 || ch < 2)
+        return CreateRectRgn(left, top, right, bottom);
+
+    // Each row of the corner ellipse's lower half, from the middle row down, spans the box
+    // less its inset on either side: where the walk along the quadrant first reaches the
+    // row. A narrow ellipse's walk ends before its last rows, which then stay empty.
+    constexpr int unreached = -1;
+    std::vector<int> insets(std::size_t(ch), unreached);
+    insets[std::size_t(ch / 2)] = 0;
+    for (EllipseWalk walk(cw, ch); walk.inset() <= cw / 2;) {
+        const int row = walk.row();
+        walk.step();
+        if (walk.row() != row && walk.row() < ch)
+            insets[std::size_t(walk.row())] = walk.inset();
+    }
+
+    SpanRegion region;
+    const auto addRow = [&](int y, int inset) {
+        const int first = left + inset, last = right - 1 - inset;
+        region.addRow(y, inset == unreached || first > last ? Spans{} : Spans{{first, last}});
+    };
+    // The upper corners mirror the lower ones; the middle row stretches over the sides.
+    for (int i = 0; i < ch / 2; ++i)
+        addRow(top + i, insets[std::size_t(ch - 1 - i)]);
+    for (int y = top + ch / 2; y <= bottom - ch + ch / 2; ++y)
+        addRow(y, 0);
+    for (int i = ch / 2 + 1; i < ch; ++i)
+        addRow(bottom - ch + i, insets[std::size_t(i)]);
+    return addGdiObject(region.region());
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
@@ -96,18 +122,29 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
 }
 
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
-    if (!points || count < 3 || (fillMode != ALTERNATE && fillMode != WINDING))
+    if (!points || count < 0 || (fillMode != ALTERNATE && fillMode != WINDING))
         return 0;
-    std::vector<QPointF> polygon;
+    std::vector<Edge> edges;
+    edges.reserve(std::size_t(count));
     int top = INT_MAX, bottom = INT_MIN;
     for (int i = 0; i < count; ++i) {
-        polygon.emplace_back(points[i].x, points[i].y);
-        top = std::min(top, points[i].y);
-        bottom = std::max(bottom, points[i].y);
+        const POINT from = points[i], to = points[(i + 1) % count];
+        top = std::min(top, from.y);
+        bottom = std::max(bottom, from.y);
+        if (from.y == to.y)
+            continue;
+        const POINT upper = from.y < to.y ? from : to, lower = from.y < to.y ? to : from;
+        edges.push_back(
+            {upper.y, lower.y, upper.x, std::int64_t(lower.x) - upper.x, from.y < to.y ? 1 : -1});
     }
+
     SpanRegion region;
-    for (int y = top; y < bottom; ++y)
-        region.addRow(y, polygonRow(polygon, y + 0.5, fillMode));
+    std::vector<Crossing> crossings;
+    Spans spans;
+    for (int y = top; y < bottom; ++y) {
+        polygonRow(edges, y, fillMode, crossings, spans);
+        region.addRow(y, spans);
+    }
     return addGdiObject(region.region());
 }
 

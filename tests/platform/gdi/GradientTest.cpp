@@ -1,6 +1,7 @@
 #include "platform/gdi/Gradient.h"
 #include "platform/gdi/Surface.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -44,6 +45,22 @@ TEST(GradientFill, BlendsEachColourFromItsOwnVertexEdge) {
     ASSERT_TRUE(GradientFill(tall.hdc(), vertical, 2, &mesh, 1, GRADIENT_FILL_RECT_V));
     EXPECT_EQ(column(tall, 0), (std::vector<OleColor>{rgb(0, 0, 255), rgb(0, 0, 191),
                                                       rgb(0, 0, 127), rgb(0, 0, 63)}));
+}
+
+// Each channel is rounded down, falling or rising, so a gradient and its reverse mirror each
+// other: 255 · 129 / 257 = 127.87 gives 127 at x = 128 of the falling one as at x = 129 of
+// the rising one.
+TEST(GradientFill, FallingChannelsRoundDownAsRisingOnesDo) {
+    Surface falling(257, 1), rising(257, 1);
+    const GRADIENT_RECT mesh{0, 1};
+    const TRIVERTEX down[] = {vertex(0, 0, 255, 255, 255), vertex(257, 1, 0, 0, 0)};
+    const TRIVERTEX up[] = {vertex(0, 0, 0, 0, 0), vertex(257, 1, 255, 255, 255)};
+    ASSERT_TRUE(GradientFill(falling.hdc(), down, 2, &mesh, 1, GRADIENT_FILL_RECT_H));
+    ASSERT_TRUE(GradientFill(rising.hdc(), up, 2, &mesh, 1, GRADIENT_FILL_RECT_H));
+    const std::vector<OleColor> fall = row(falling, 0), rise = row(rising, 0);
+    EXPECT_EQ(fall[128], rgb(127, 127, 127));
+    // x = 1 … 256 of the falling one against x = 256 … 1 of the rising one.
+    EXPECT_TRUE(std::equal(fall.begin() + 1, fall.end(), rise.rbegin(), rise.rend() - 1));
 }
 
 TEST(GradientFill, ClipsToTheSurfaceButBlendsOverTheWholeRectangle) {

@@ -1,5 +1,7 @@
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/Surface.h"
 #include "tests/platform/gdi/PixelMap.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +23,24 @@ std::string regionMap(HRGN handle, int width, int height) {
     return map;
 }
 
+// What RoundRect() draws for the box, and on each row everything between its leftmost and
+// rightmost pixel.
+std::string filledOutline(int width, int height, int right, int bottom, int cornerWidth,
+                          int cornerHeight) {
+    Surface surface(width, height);
+    surface.setBackColor(0xFFFFFF);
+    surface.setForeColor(0x000000);
+    RoundRect(surface.hdc(), 0, 0, right, bottom, cornerWidth, cornerHeight);
+    std::string map = pixelMap(surface.image(), 0x000000);
+    for (std::size_t start = 0; start < map.size(); start = map.find('\n', start) + 1) {
+        const std::size_t end = map.find('\n', start);
+        const std::size_t first = map.find('#', start), last = map.rfind('#', end);
+        if (first < end)
+            map.replace(first, last - first + 1, last - first + 1, '#');
+    }
+    return map;
+}
+
 TEST(Regions, RectanglesAndPolygonsExcludeTheirRightAndBottomEdges) {
     const HRGN rect = CreateRectRgn(3, 2, 0, 0); // corners in either order
     EXPECT_EQ(regionMap(rect, 4, 3), rows("###.", "###.", "...."));
@@ -30,14 +50,28 @@ TEST(Regions, RectanglesAndPolygonsExcludeTheirRightAndBottomEdges) {
     ASSERT_NE(findGdiObject<QRegion>(polygon), nullptr);
     EXPECT_EQ(*findGdiObject<QRegion>(polygon), QRegion(0, 0, 40, 25)) << "exactly 40 × 25";
 
+    // The point (x, y) decides, not the pixel's centre: (3, 0) lies inside, left of the
+    // slanted edge, so the wedge's rows are one pixel longer than its centres would give.
     const POINT triangle[] = {{0, 0}, {4, 0}, {0, 4}};
     const HRGN wedge = CreatePolygonRgn(triangle, 3, ALTERNATE);
-    EXPECT_EQ(regionMap(wedge, 4, 4), rows("###.", "##..", "#...", "...."));
+    EXPECT_EQ(regionMap(wedge, 5, 5), rows("####.", "###..", "##...", "#....", "....."));
 
     for (const HRGN region : {rect, polygon, wedge})
         EXPECT_TRUE(DeleteObject(region));
     EXPECT_FALSE(DeleteObject(rect)) << "deleted twice";
-    EXPECT_EQ(CreatePolygonRgn(triangle, 2, WINDING), 0u);
+}
+
+TEST(Regions, PolygonsOfFewerThanThreePointsAreEmptyNotFailures) {
+    const POINT line[] = {{1, 1}, {7, 5}};
+    for (int count = 0; count <= 2; ++count) {
+        const HRGN region = CreatePolygonRgn(line, count, WINDING);
+        ASSERT_NE(findGdiObject<QRegion>(region), nullptr) << count << " points";
+        EXPECT_TRUE(findGdiObject<QRegion>(region)->isEmpty()) << count << " points";
+        DeleteObject(region);
+    }
+    EXPECT_EQ(CreatePolygonRgn(nullptr, 3, WINDING), 0u);
+    EXPECT_EQ(CreatePolygonRgn(line, -1, WINDING), 0u);
+    EXPECT_EQ(CreatePolygonRgn(line, 2, 3), 0u) << "no such fill mode";
 }
 
 TEST(Regions, WindingFillsWhatAlternateLeavesOut) {
@@ -51,26 +85,28 @@ TEST(Regions, WindingFillsWhatAlternateLeavesOut) {
     DeleteObject(alternate);
 }
 
-TEST(Regions, RoundedAndEllipticRegionsCoverTheOutlineAndItsInside) {
-    const HRGN rounded = CreateRoundRectRgn(0, 0, 16, 12, 15, 15);
-    EXPECT_EQ(regionMap(rounded, 16, 12),
-              rows(".....######.....", //
-                   "...##########...", //
-                   "..############..", //
-                   ".##############.", //
-                   "################", //
-                   "################", //
-                   "################", //
-                   "################", //
-                   ".##############.", //
-                   "..############..", //
-                   "...##########...", //
-                   ".....######....."));
+// The region of a box leaves out its last column and row: it is RoundRect()'s outline for
+// the box one pixel smaller, and its inside. At the renderers' sizes and in either order.
+TEST(Regions, RoundedAndEllipticRegionsAreTheOutlineOfTheBoxLessItsLastColumnAndRow) {
+    struct Box {
+        int width, height, cornerWidth, cornerHeight;
+    };
+    for (const Box box : {Box{81, 33, 15, 15}, Box{40, 30, 15, 15}, Box{64, 64, 64, 64},
+                          Box{200, 200, 200, 200}, Box{81, 33, 81, 33}}) {
+        SCOPED_TRACE(testing::Message() << box.width << " × " << box.height);
+        const HRGN region = box.cornerWidth == box.width
+                                ? CreateEllipticRgn(box.width, box.height, 0, 0)
+                                : CreateRoundRectRgn(0, 0, box.width, box.height, box.cornerWidth,
+                                                     box.cornerHeight);
+        EXPECT_EQ(regionMap(region, box.width, box.height),
+                  filledOutline(box.width, box.height, box.width - 1, box.height - 1,
+                                box.cornerWidth, box.cornerHeight));
+        DeleteObject(region);
+    }
+
     const HRGN ellipse = CreateEllipticRgn(7, 5, 0, 0);
-    EXPECT_EQ(regionMap(ellipse, 8, 6),
-              rows("..###...", "#######.", "#######.", "#######.", "..###...", "........"));
-    EXPECT_EQ(regionMap(CreateEllipticRgn(0, 0, 0, 5), 2, 2), rows("..", "..")) << "empty box";
-    DeleteObject(rounded);
+    EXPECT_EQ(regionMap(ellipse, 7, 5),
+              rows(".####..", "######.", "######.", ".####..", "......."));
     DeleteObject(ellipse);
 }
 

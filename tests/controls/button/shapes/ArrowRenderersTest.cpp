@@ -262,6 +262,21 @@ TEST(ArrowRenderers, StemsSpanTheMiddleThirdRoundedHalvesToEven) {
     EXPECT_EQ(colorMap(down.surface.image(), legend, QRect(33, 20, 34, 1)), stem + "\n");
 }
 
+// At the gallery's size and at 100 × 100 the whole outline shows, head and stem, but for the
+// down arrow's first pixel: (W/1.5, 0), one column right of the region's stem.
+TEST(ArrowRenderers, TheOutlineShowsThroughTheWindowRegionButTheDownArrowsFirstPixel) {
+    struct Size {
+        int size, twoThirds; // W/1.5 rounded, halves to even
+    };
+    for (const Size s : {Size{64, 43}, Size{100, 67}}) {
+        SCOPED_TRACE(s.size);
+        for (const Renderer renderer : {DrawShapeArrowUp, DrawShapeArrowLeft, DrawShapeArrowRight})
+            EXPECT_EQ(hiddenOutline(renderer, s.size, s.size), std::vector<QPoint>{});
+        EXPECT_EQ(hiddenOutline(DrawShapeArrowDown, s.size, s.size),
+                  std::vector<QPoint>{QPoint(s.twoThirds, 0)});
+    }
+}
+
 TEST(ArrowRenderers, DownOutlineStartsOnePixelRightOfWhereItEnds) {
     // (W/1.5, 0) → … → (W/1.5 − 1, 0): at W = 30 the top row of the stem runs from 10 to 20.
     ShapeRun run(30, 30);

@@ -123,7 +123,22 @@ TEST(DiamondRenderer, WindowRegionJoinsTheMidpointsOfTheSides) {
     const POINT corners[]{{31, 16}, {16, 0}, {0, 16}, {16, 31}};
     EXPECT_EQ(windowRegion(DrawShapeDiamond, 31, 31),
               regionPixels(CreatePolygonRgn(corners, 4, WINDING)));
-    EXPECT_EQ(windowRegion(DrawShapeDiamond, 31, 31).boundingRect(), QRect(0, 0, 31, 31));
+    EXPECT_EQ(windowRegion(DrawShapeDiamond, 31, 31).boundingRect(),
+              QRect(QPoint(0, 1), QPoint(30, 30)))
+        << "the top vertex is a single point, its row left out";
+}
+
+// A region leaves out the points of its right-hand edges. The outline's upper-right side
+// from the top vertex down to half way lies exactly on the region's edge (x = W/2 + y), so
+// it is cut off as GDI cuts it; every other outline pixel shows.
+TEST(DiamondRenderer, OnlyTheUpperHalfOfTheUpperRightSideIsCutOff) {
+    for (const int size : {64, 100}) {
+        SCOPED_TRACE(size);
+        std::vector<QPoint> upperHalf;
+        for (int y = 0; y < size / 4; ++y)
+            upperHalf.emplace_back(size / 2 + y, y);
+        EXPECT_EQ(hiddenOutline(DrawShapeDiamond, size, size), upperHalf);
+    }
 }
 
 } // namespace

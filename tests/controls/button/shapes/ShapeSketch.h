@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace dorvak {
 
@@ -95,13 +96,33 @@ private:
     ShapeRun run_;
 };
 
+// A W × H button drawn by the renderer at rest, its window given the region it sets.
+struct ShapedWindow {
+    ShapedWindow(Renderer renderer, int width, int height)
+        : run(width, height) {
+        window.resize(width, height);
+        run.draw(renderer, style(0), registerWindow(&window));
+    }
+    QWidget window;
+    ShapeRun run;
+};
+
 // The window region a renderer gives a W × H button, as the widget's mask.
 inline QRegion windowRegion(Renderer renderer, int width, int height) {
-    QWidget window;
-    window.resize(width, height);
-    ShapeRun run(width, height);
-    run.draw(renderer, style(0), registerWindow(&window));
-    return window.mask();
+    return ShapedWindow(renderer, width, height).window.mask();
+}
+
+// The pixels of the outline that the window region leaves out, row by row.
+inline std::vector<QPoint> hiddenOutline(Renderer renderer, int width, int height) {
+    const ShapedWindow shaped(renderer, width, height);
+    const QRegion shown = shaped.window.mask();
+    std::vector<QPoint> hidden;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (plainFromPixel(shaped.run.surface.image().pixel(x, y)) == ShapeRun::border &&
+                !shown.contains(QPoint(x, y)))
+                hidden.emplace_back(x, y);
+    return hidden;
 }
 
 // The pixels of a region object, as the mask it gives a window.
