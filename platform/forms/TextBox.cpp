@@ -19,6 +19,11 @@ TextBox::TextBox(QWidget* container)
     , Placement(static_cast<QWidget&>(*this)) {
     applyColours();
     connect(this, &QLineEdit::textChanged, this, [this] { Change.raise(); });
+    // A mark speaks of the text it was given: once the user edits it, the mark is stale.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (isNotUnderstood())
+            clearNotUnderstood();
+    });
 }
 
 void TextBox::setForeColor(OleColor color) {

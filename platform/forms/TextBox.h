@@ -41,7 +41,8 @@ public:
 
     // Marks the text as one that could not be used: a frame and a corner flag in the mark
     // colour, and the explanation of what was expected in place of the tool tip and as the
-    // description screen readers read. Clearing brings the tool tip back.
+    // description screen readers read. Clearing, or the user editing the text, brings the tool
+    // tip back.
     void markNotUnderstood(const QString& explanation);
     void clearNotUnderstood();
     bool isNotUnderstood() const { return !explanation_.isEmpty(); }

@@ -417,9 +417,11 @@ TEST_F(MainWindow, AnUnreadableBoxIsMarkedOnScreenInPrintAndForScreenReadersUnti
     expectMarked(pages.front().copy(start.geometry()), "Text1 printed");
     expectMarked(pages.front().copy(today.geometry()), "Text4 printed");
 
-    // Read again, the boxes are as they were, Text1 with its designed tool tip.
+    // Read again, the boxes are as they were, Text1 with its designed tool tip. A text put in
+    // by code leaves the mark to the calculation.
     start.setText("31.01.2025");
     today.setText("01.01.2025");
+    EXPECT_TRUE(start.isNotUnderstood());
     click(button("Command1"));
     EXPECT_FALSE(start.isNotUnderstood());
     EXPECT_EQ(start.toolTip(), "Lütfen Sülüs Tarihini Giriniz!");
@@ -427,6 +429,15 @@ TEST_F(MainWindow, AnUnreadableBoxIsMarkedOnScreenInPrintAndForScreenReadersUnti
     EXPECT_EQ(today.toolTip(), "");
     EXPECT_EQ(start.grab().toImage(), startUnmarked);
     EXPECT_EQ(today.grab().toImage(), todayUnmarked);
+    // The user's own edit makes a mark stale: it goes at once.
+    start.setText("abc");
+    click(button("Command1"));
+    ASSERT_TRUE(start.isNotUnderstood());
+    start.setFocus();
+    QTest::keyClick(&start, Qt::Key_Backspace);
+    EXPECT_FALSE(start.isNotUnderstood());
+    EXPECT_EQ(start.toolTip(), "Lütfen Sülüs Tarihini Giriniz!");
+
     // Only the leave warning that no today causes (0 - 30 days): the marks add no box.
     EXPECT_EQ(closer.texts,
               QStringList({"Ya izin kullanmadın, yada kullandığın izinleri silmeyi unuttun!"}));
