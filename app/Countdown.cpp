@@ -10,6 +10,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <string_view>
+#include <type_traits>
 
 namespace dorvak {
 
@@ -33,6 +36,49 @@ constexpr ControlName greenShape{"Shape3", 0};
 constexpr ControlName orangeShape{"Shape3", 2};
 constexpr ControlName yellowShape{"Shape2", 0};
 
+// What a box held that the calculation could not use, as the user is told it.
+enum class Problem {
+    UnreadableDate,
+    UnreadableMonths,
+    UnreadableLeave,
+    LeaveTooLong,
+    DischargeOutsideCalendar,
+    DischargeTooFar,
+};
+
+// "gün.ay.yıl" for the locale's order and separator of the parts of a date.
+std::string datePartsInOrder(const LocaleConventions& locale) {
+    const std::string separator = locale.dateSeparator();
+    switch (locale.dateOrder()) {
+    case DateOrder::MonthDayYear:
+        return "ay" + separator + "gün" + separator + "yıl";
+    case DateOrder::YearMonthDay:
+        return "yıl" + separator + "ay" + separator + "gün";
+    default:
+        return "gün" + separator + "ay" + separator + "yıl";
+    }
+}
+
+std::string explanation(Problem problem, const LocaleConventions& locale) {
+    switch (problem) {
+    case Problem::UnreadableDate:
+        return "Tarih okunamadı — " + datePartsInOrder(locale) +
+               " biçiminde yazın: " + dateText(makeDate(2025, 9, 15), locale);
+    case Problem::UnreadableMonths:
+        return "Ay sayısı okunamadı — rakamla yazın: 15";
+    case Problem::UnreadableLeave:
+        return "İzin süresi okunamadı — gün sayısını rakamla yazın: 30";
+    case Problem::LeaveTooLong:
+        return "İzin süresi hesaplanamayacak kadar uzun — gün sayısını yazın: 30";
+    case Problem::DischargeOutsideCalendar:
+        return "Teskere tarihi 100–9999 yılları dışına düşüyor — Sülüs Tarihi ile Kaç Ay'ı "
+               "denetleyin";
+    case Problem::DischargeTooFar:
+        return "Teskere tarihi bugünden çok uzak — en çok 32767 gün sayılabilir";
+    }
+    return {};
+}
+
 class Countdown {
 public:
     Countdown(CountdownForm& form, const LocaleConventions& locale)
@@ -42,11 +88,14 @@ public:
     void run() {
         askForStartDateWhenEmpty();
         writeDischargeDate();
-        resumeNext([&] { today_ = dateOnly(form_.text(todayBox)); });
-        resumeNext([&] { discharge_ = dateOnly(form_.text(dischargeBox)); });
-        resumeNext([&] { daysLeft_ = toInt16(discharge_ - today_); });
-        resumeNext(
-            [&] { daysLeftWithoutLeave_ = toInt16(daysLeft_ - number(form_.text(leaveBox))); });
+        resumeNext([&] { today_ = std::trunc(dateIn(todayBox)); });
+        resumeNext([&] { discharge_ = std::trunc(dateIn(dischargeBox)); });
+        countDaysLeft();
+        resumeNext([&] {
+            const double leave = numberIn(leaveBox, Problem::UnreadableLeave);
+            daysLeftWithoutLeave_ = failingAs(leaveBox, Problem::LeaveTooLong,
+                                              [&] { return toInt16(daysLeft_ - leave); });
+        });
         form_.setCaption(daysLeftLabel, std::to_string(daysLeft_));
         form_.setCaption(daysLeftWithoutLeaveLabel, std::to_string(daysLeftWithoutLeave_));
         writeMilestone();
@@ -59,7 +108,48 @@ public:
 
 private:
     double number(const std::string& text) const { return parseNumber(text, locale_); }
-    Date dateOnly(const std::string& text) const { return std::trunc(parseDate(text, locale_)); }
+
+    // Every read of a text box goes through here. The first failure of a run marks the box at
+    // once (before any message box the run shows) and stands for the run; a box read without
+    // failure loses the mark an earlier run gave it; a box no step read keeps what it had.
+    template <typename Step>
+    std::invoke_result_t<Step&> failingAs(ControlName box, Problem problem, Step&& step) {
+        try {
+            return step();
+        } catch (const RuntimeError&) {
+            if (!failedThisRun(box)) {
+                understood_[box.name] = false;
+                form_.markNotUnderstood(box, explanation(problem, locale_));
+            }
+            throw;
+        }
+    }
+
+    template <typename Convert>
+    std::invoke_result_t<Convert&, const std::string&> read(ControlName box, Problem problem,
+                                                            Convert&& convert) {
+        const auto value = failingAs(box, problem, [&] { return convert(form_.text(box)); });
+        if (understood_.try_emplace(box.name, true).second)
+            form_.clearNotUnderstood(box);
+        return value;
+    }
+
+    double numberIn(ControlName box, Problem problem) {
+        return read(box, problem, [&](const std::string& text) { return number(text); });
+    }
+    Date dateIn(ControlName box) {
+        return read(box, Problem::UnreadableDate,
+                    [&](const std::string& text) { return parseDate(text, locale_); });
+    }
+
+    bool failedThisRun(ControlName box) const {
+        const auto found = understood_.find(box.name);
+        return found != understood_.end() && !found->second;
+    }
+    bool understoodThisRun(ControlName box) const {
+        const auto found = understood_.find(box.name);
+        return found != understood_.end() && found->second;
+    }
 
     // Later steps read the count back from the window, as the user sees it.
     double shownDaysLeft() const { return number(form_.caption(daysLeftLabel)); }
@@ -72,9 +162,22 @@ private:
 
     void writeDischargeDate() {
         resumeNext([&] {
-            const double months = number(form_.text(monthsBox));
-            const Date start = parseDate(form_.text(startDateBox), locale_);
-            form_.setText(dischargeBox, dateText(addMonths(start, months), locale_));
+            const double months = numberIn(monthsBox, Problem::UnreadableMonths);
+            const Date start = dateIn(startDateBox);
+            const Date discharge = failingAs(dischargeBox, Problem::DischargeOutsideCalendar,
+                                             [&] { return addMonths(start, months); });
+            form_.setText(dischargeBox, dateText(discharge, locale_));
+        });
+    }
+
+    void countDaysLeft() {
+        resumeNext([&] {
+            const auto count = [&] { return toInt16(discharge_ - today_); };
+            // Only two dates that were both read can be too far apart; otherwise the box that
+            // could not be read carries the mark already.
+            daysLeft_ = understoodThisRun(todayBox) && understoodThisRun(dischargeBox)
+                            ? failingAs(dischargeBox, Problem::DischargeTooFar, count)
+                            : count();
         });
     }
 
@@ -92,7 +195,8 @@ private:
 
     void writeGreeting() {
         const auto monthsAre = [&](double months) {
-            return holdsOrFails([&] { return number(form_.text(monthsBox)) == months; });
+            return holdsOrFails(
+                [&] { return numberIn(monthsBox, Problem::UnreadableMonths) == months; });
         };
         if (monthsAre(15))
             form_.setCaption(greetingLabel, "Hoş geldin, askerliğin uzun dönem!");
@@ -125,12 +229,14 @@ private:
     }
 
     void markLeaveUsedWhenNone() {
-        if (holdsOrFails([&] { return number(form_.text(leaveBox)) == 0; }))
+        if (holdsOrFails([&] { return numberIn(leaveBox, Problem::UnreadableLeave) == 0; }))
             form_.setCaption(withoutLeaveCaption, "İzin Kullanılmış Olarak:");
     }
 
     CountdownForm& form_;
     const LocaleConventions& locale_;
+    // For each text box read this run, whether it was understood.
+    std::map<std::string_view, bool> understood_;
     Date today_ = 0;
     Date discharge_ = 0;
     std::int16_t daysLeft_ = 0;

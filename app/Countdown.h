@@ -14,7 +14,9 @@ struct LocaleConventions;
 //
 // The steps run in resume-next mode: a step whose conversion fails is skipped and leaves its
 // control as it was; a test that fails counts as holding. Nothing is kept between runs except
-// what stands in the window's controls.
+// what stands in the window's controls. Besides, a text box a step could not read (or whose
+// discharge date could not be counted) is marked as not understood, with what was expected,
+// until a later run reads it.
 void runCountdown(CountdownForm& form, const LocaleConventions& locale);
 
 } // namespace dorvak

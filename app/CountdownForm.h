@@ -26,6 +26,11 @@ public:
 
     // A modal message box with the application's title: returns when the user has closed it.
     virtual void showMessage(const std::string& text) = 0;
+
+    // Marks a text box whose text the calculation could not use, with the explanation of what
+    // it expected for the user; clearing takes the mark away.
+    virtual void markNotUnderstood(ControlName textBox, const std::string& explanation) = 0;
+    virtual void clearNotUnderstood(ControlName textBox) = 0;
 };
 
 } // namespace dorvak

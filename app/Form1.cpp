@@ -28,6 +28,30 @@ Form1::Form1()
     onClick("Command2", &Form1::Command2_Click);
     onClick("Button1", &Form1::Button1_Click);
     onClick("Button2", &Form1::Button2_Click);
+    nameForScreenReaders();
+}
+
+void Form1::nameForScreenReaders() {
+    // Each text box is named by the caption over it (before it, for today's date).
+    for (auto [box, caption] : {std::pair{"Text1", "Label1"},
+                                {"Text2", "Label2"},
+                                {"Text5", "Label16"},
+                                {"Text3", "Label3"},
+                                {"Text4", "Label4"}})
+        named<Label>({caption}).setBuddy(&named<TextBox>({box}));
+
+    // The chart reads as the legend's words for the colour on top; the shapes it hides are
+    // not shown to a screen reader.
+    QString chart = named<Label>({"Label14"}).Caption().trimmed();
+    if (chart.endsWith(u':'))
+        chart.chop(1);
+    for (auto [shape, legend] : {std::pair{ControlName{"Shape3", 1}, "Label10"},
+                                 {ControlName{"Shape3", 2}, "Label11"},
+                                 {ControlName{"Shape2", 0}, "Label12"},
+                                 {ControlName{"Shape3", 0}, "Label13"}}) {
+        named<Shape>(shape).setAccessibleName(named<Label>({legend}).Caption().trimmed());
+        named<Shape>(shape).setAccessibleDescription(chart);
+    }
 }
 
 void Form1::Form_Load() {
@@ -79,6 +103,14 @@ void Form1::setVisible(ControlName shape, bool visible) {
 
 void Form1::showMessage(const std::string& text) {
     MessageBox(QString::fromStdString(text));
+}
+
+void Form1::markNotUnderstood(ControlName textBox, const std::string& explanation) {
+    named<TextBox>(textBox).markNotUnderstood(QString::fromStdString(explanation));
+}
+
+void Form1::clearNotUnderstood(ControlName textBox) {
+    named<TextBox>(textBox).clearNotUnderstood();
 }
 
 template <typename T> T& Form1::named(ControlName name) const {

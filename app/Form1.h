@@ -25,6 +25,7 @@ private:
     void Command2_Click();
     void Button1_Click();
     void Button2_Click();
+    void nameForScreenReaders();
 
     std::string text(ControlName textBox) const override;
     void setText(ControlName textBox, const std::string& text) override;
@@ -32,6 +33,8 @@ private:
     void setCaption(ControlName label, const std::string& caption) override;
     void setVisible(ControlName shape, bool visible) override;
     void showMessage(const std::string& text) override;
+    void markNotUnderstood(ControlName textBox, const std::string& explanation) override;
+    void clearNotUnderstood(ControlName textBox) override;
 
     template <typename T> T& named(ControlName name) const;
     void onClick(std::string_view button, void (Form1::*handler)());

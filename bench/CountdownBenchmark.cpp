@@ -39,6 +39,10 @@ public:
     }
     void setVisible(ControlName, bool visible) override { benchmark::DoNotOptimize(visible); }
     void showMessage(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+    void markNotUnderstood(ControlName, const std::string& explanation) override {
+        benchmark::DoNotOptimize(explanation.data());
+    }
+    void clearNotUnderstood(ControlName box) override { benchmark::DoNotOptimize(box.name.data()); }
 
 private:
     std::map<std::string, std::string> fields_;

@@ -25,6 +25,14 @@ void Button::redraw() {
     ButtonPainter(state_, *this).paint();
 }
 
+// A press from a screen reader is the release and click of a mouse click, without the pointer:
+// the face springs back first, so a toggle flips from the value it shows, as under the mouse.
+void Button::UserControl_Press() {
+    state_.IsPressed = false;
+    redraw();
+    UserControl_Click();
+}
+
 void Button::setButtonShape(std::int32_t value) {
     setField(&ButtonState::ButtonShape, value, "ButtonShape");
 }

@@ -128,6 +128,7 @@ protected:
                              float& y) override;
     void UserControl_Click() override;
     void UserControl_DblClick() override;
+    void UserControl_Press() override;
     void UserControl_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
     void UserControl_KeyPress(std::int16_t& keyAscii) override;
     void UserControl_KeyUp(std::int16_t& keyCode, std::int16_t& shift) override;

@@ -2,9 +2,17 @@
 
 namespace dorvak {
 
-// Makes user controls that carry an accessible caption known to screen readers as push
-// buttons named by that caption. Labels and text boxes are read through Qt's own support.
+class Shape;
+
+// What screen readers see of the program's windows, beyond Qt's own support for labels and
+// text boxes: windows as frames named by their caption with their controls in reading order,
+// user controls that carry an accessible caption as push buttons named by it that offer a
+// Press action, and named shapes as pictures that show only while nothing hides them.
 void installAccessibility();
 void removeAccessibility();
+
+// Tells screen readers which shapes behind this one it hides or uncovers whenever it is shown
+// or hidden.
+void followCoverage(Shape& shape);
 
 } // namespace dorvak

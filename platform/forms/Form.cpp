@@ -1,8 +1,10 @@
 #include "platform/forms/Form.h"
 
+#include "platform/forms/Accessibility.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/DesignProperties.h"
 #include "platform/forms/MousePointer.h"
+#include "platform/forms/Shape.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/UserControl.h"
@@ -105,6 +107,8 @@ QObject* Form::createControl(const ControlDesign& design, QWidget* container) {
         userControl->start(PropertyBag(design.bag));
     else
         applyDesignProperties(*control, design.properties);
+    if (auto* shape = qobject_cast<Shape*>(control))
+        followCoverage(*shape);
     return control;
 }
 

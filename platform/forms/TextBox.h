@@ -18,7 +18,7 @@ class TextBox : public QLineEdit, public Placement {
     Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
-    Q_PROPERTY(QString ToolTipText READ toolTip WRITE setToolTipText)
+    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
@@ -35,16 +35,32 @@ public:
     // 0 left, 1 right, 2 centre.
     int Alignment() const { return alignment_; }
     void setAlignment(int alignment);
+    // What belongs in the box, shown as its tool tip and read by screen readers with it.
+    QString ToolTipText() const { return toolTipText_; }
     void setToolTipText(const QString& text);
+
+    // Marks the text as one that could not be used: a frame and a corner flag in the mark
+    // colour, and the explanation of what was expected in place of the tool tip and as the
+    // description screen readers read. Clearing, or the user editing the text, brings the tool
+    // tip back.
+    void markNotUnderstood(const QString& explanation);
+    void clearNotUnderstood();
+    bool isNotUnderstood() const { return !explanation_.isEmpty(); }
 
     Event<> Change;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void applyColours();
+    void showExplanation();
 
     OleColor foreColor_ = 0x80000008;
     OleColor backColor_ = 0x80000005;
     int alignment_ = 0;
+    QString toolTipText_;
+    QString explanation_;
 };
 
 } // namespace dorvak

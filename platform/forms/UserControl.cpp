@@ -120,6 +120,11 @@ void UserControl::setAccessibleCaption(const QString& caption) {
     setAccessibleName(caption);
 }
 
+void UserControl::Press() {
+    if (isEnabled())
+        runHandler([this] { UserControl_Press(); });
+}
+
 void UserControl::resizeEvent(QResizeEvent* event) {
     SurfaceWidget::resizeEvent(event);
     runHandler([this] { UserControl_Resize(); });

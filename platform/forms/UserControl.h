@@ -71,6 +71,9 @@ public:
     // Gives the control a push-button role for screen readers, named by its caption.
     void setAccessibleCaption(const QString& caption);
     bool isAccessibleButton() const { return accessibleButton_; }
+    // A press that comes from assistive technology rather than the mouse (a screen reader's
+    // Press action): runs UserControl_Press, unless the control is disabled.
+    void Press();
 
     // Shows what the last drawing changed.
     void Refresh() { surface().refresh(); }
@@ -95,6 +98,8 @@ protected:
     virtual void UserControl_MouseUp(std::int16_t& /*button*/, std::int16_t& /*shift*/,
                                      float& /*x*/, float& /*y*/) {}
     virtual void UserControl_Click() {}
+    // A press without a pointer; a push-button control clicks as a mouse click would.
+    virtual void UserControl_Press() { UserControl_Click(); }
     virtual void UserControl_DblClick() {}
     virtual void UserControl_KeyDown(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
     virtual void UserControl_KeyPress(std::int16_t& /*keyAscii*/) {}

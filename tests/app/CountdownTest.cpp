@@ -30,8 +30,11 @@ public:
         std::string text;
         std::string provinceWhenShown;
         std::string withoutLeaveCaptionWhenShown;
+        std::map<std::string, std::string> marksWhenShown;
     };
     std::vector<Message> messages;
+    // The explanation of each text box marked as not understood.
+    std::map<std::string, std::string> marks;
 
     std::string text(ControlName textBox) const override { return texts.at(key(textBox)); }
     void setText(ControlName textBox, const std::string& text) override {
@@ -43,8 +46,12 @@ public:
     }
     void setVisible(ControlName shape, bool visible) override { shown.at(key(shape)) = visible; }
     void showMessage(const std::string& text) override {
-        messages.push_back({text, captions.at("Label20"), captions.at("Label17(1)")});
+        messages.push_back({text, captions.at("Label20"), captions.at("Label17(1)"), marks});
     }
+    void markNotUnderstood(ControlName textBox, const std::string& explanation) override {
+        marks[key(textBox)] = explanation;
+    }
+    void clearNotUnderstood(ControlName textBox) override { marks.erase(key(textBox)); }
 
     // The colour the user sees where the four chart shapes are stacked, front to back.
     std::string chartColour() const {
@@ -367,6 +374,106 @@ TEST(Countdown, CountsOutsideSixteenBitsStayAtZero) {
     EXPECT_EQ(longLeave.captions["Label5"], "10");
     EXPECT_EQ(longLeave.captions["Label18"], "0");
     EXPECT_TRUE(longLeave.messages.empty());
+}
+
+const std::string unreadableDate = "Tarih okunamadı — gün.ay.yıl biçiminde yazın: 15.09.2025";
+
+// A window after a good calculation: 01.07.2025 stands in Text3 and no box is marked.
+FakeMainWindow calculatedOnce() {
+    FakeMainWindow window;
+    window.texts["Text1"] = "01.01.2025";
+    window.texts["Text2"] = "6";
+    runCountdown(window, turkish);
+    EXPECT_TRUE(window.marks.empty());
+    return window;
+}
+
+TEST(Countdown, MarksEachBoxAStepCouldNotReadWithWhatItExpected) {
+    using Marks = std::map<std::string, std::string>;
+    const struct {
+        std::map<std::string, std::string> typed;
+        Marks marked;
+    } cases[] = {
+        {{{"Text1", "abc"}}, {{"Text1", unreadableDate}}},
+        {{{"Text1", ""}}, {{"Text1", unreadableDate}}},
+        {{{"Text1", "   "}}, {{"Text1", unreadableDate}}},
+        {{{"Text1", "31.02.2025"}}, {{"Text1", unreadableDate}}},
+        {{{"Text2", "on beş"}}, {{"Text2", "Ay sayısı okunamadı — rakamla yazın: 15"}}},
+        {{{"Text4", "bugün"}}, {{"Text4", unreadableDate}}},
+        {{{"Text5", "bir ay"}},
+         {{"Text5", "İzin süresi okunamadı — gün sayısını rakamla yazın: 30"}}},
+        {{{"Text5", "40000"}},
+         {{"Text5", "İzin süresi hesaplanamayacak kadar uzun — gün sayısını yazın: 30"}}},
+        {{{"Text2", "100000"}},
+         {{"Text3", "Teskere tarihi 100–9999 yılları dışına düşüyor — Sülüs Tarihi ile Kaç Ay'ı "
+                    "denetleyin"}}},
+        {{{"Text1", "31.12.9999"}, {"Text2", "0"}},
+         {{"Text3", "Teskere tarihi bugünden çok uzak — en çok 32767 gün sayılabilir"}}},
+        // The discharge date typed over as well: both dates are unreadable.
+        {{{"Text1", "abc"}, {"Text3", "xyz"}},
+         {{"Text1", unreadableDate}, {"Text3", unreadableDate}}},
+        // Today unreadable makes the count fail too, but only Text4 is at fault.
+        {{{"Text4", "bugün"}, {"Text1", "31.12.9999"}, {"Text2", "0"}},
+         {{"Text4", unreadableDate}}},
+    };
+    for (const auto& c : cases) {
+        FakeMainWindow window = calculatedOnce();
+        for (const auto& [box, text] : c.typed)
+            window.texts[box] = text;
+        runCountdown(window, turkish);
+        EXPECT_EQ(window.marks, c.marked) << ::testing::PrintToString(c.typed);
+    }
+
+    // A first calculation with nothing typed cannot read the start date, nor the empty
+    // discharge date that follows from it.
+    FakeMainWindow first;
+    runCountdown(first, turkish);
+    EXPECT_EQ(first.marks, (Marks{{"Text1", unreadableDate}, {"Text3", unreadableDate}}));
+}
+
+TEST(Countdown, AMarkStaysUntilARunReadsTheBoxAndShowsBeforeTheLeaveWarning) {
+    FakeMainWindow window = calculatedOnce();
+    window.texts["Text1"] = "abc";
+    runCountdown(window, turkish);
+    ASSERT_TRUE(window.marks.contains("Text1"));
+
+    // Unreadable months stop the step before it reads the start date: its mark stands.
+    window.texts["Text1"] = "01.01.2025";
+    window.texts["Text2"] = "on beş";
+    runCountdown(window, turkish);
+    EXPECT_TRUE(window.marks.contains("Text1"));
+    EXPECT_TRUE(window.marks.contains("Text2"));
+
+    window.texts["Text2"] = "6";
+    runCountdown(window, turkish);
+    EXPECT_TRUE(window.marks.empty());
+
+    // The leave overflows in one step and reads well in a later one: the mark holds.
+    window.texts["Text5"] = "40000";
+    runCountdown(window, turkish);
+    EXPECT_TRUE(window.marks.contains("Text5"));
+
+    // The unreadable today is marked while the leave warning it causes is open.
+    window.texts["Text5"] = "30";
+    window.texts["Text4"] = "bugün";
+    window.messages.clear();
+    runCountdown(window, turkish);
+    ASSERT_EQ(window.messageTexts(), std::vector{leaveOverdrawn});
+    EXPECT_EQ(window.messages[0].marksWhenShown,
+              (std::map<std::string, std::string>{{"Text4", unreadableDate}}));
+}
+
+TEST(Countdown, TheDateExplanationFollowsTheUsersDateFormat) {
+    const LocaleConventions american{"M/d/yyyy", "h:mm:ss AP", ".", ",", "AM", "PM"};
+    const LocaleConventions iso{"yyyy-MM-dd", "HH:mm:ss", ",", " ", "", ""};
+    for (const auto& [locale, explanation] :
+         {std::pair{american, "Tarih okunamadı — ay/gün/yıl biçiminde yazın: 9/15/2025"},
+          {iso, "Tarih okunamadı — yıl-ay-gün biçiminde yazın: 2025-09-15"}}) {
+        FakeMainWindow window;
+        window.texts["Text4"] = "bugün";
+        runCountdown(window, locale);
+        EXPECT_EQ(window.marks["Text4"], explanation);
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/TextFormatting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -23,8 +24,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <set>
 
 namespace dorvak {
 namespace {
@@ -257,6 +260,187 @@ TEST_F(MainWindow, PrintSendsAnImageOfTheWindowWithItsControls) {
     const QImage shown = form->grab().toImage();
     const QPoint background(300, 420); // the picture under the controls
     EXPECT_EQ(page.pixelColor(background), shown.pixelColor(background));
+}
+
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// What a screen reader finds in the window, in its reading order.
+std::vector<QAccessibleInterface*> readingOrderOf(QWidget& window) {
+    QAccessibleInterface* frame = accessible(&window);
+    std::vector<QAccessibleInterface*> children;
+    for (int i = 0; i < frame->childCount(); ++i)
+        children.push_back(frame->child(i));
+    return children;
+}
+
+// The names read right after the one named `caption`.
+QStringList namesAfter(QWidget& window, const QString& caption, int count) {
+    const std::vector<QAccessibleInterface*> children = readingOrderOf(window);
+    const auto found = std::find_if(children.begin(), children.end(), [&](auto* child) {
+        return child->text(QAccessible::Name) == caption;
+    });
+    QStringList names;
+    for (auto it = found; it != children.end() && names.size() < count;)
+        if (++it != children.end())
+            names.push_back((*it)->text(QAccessible::Name));
+    return names;
+}
+
+// The chart as a screen reader reads it: the pictures that are showing.
+QStringList chartShowing(QWidget& window) {
+    QStringList shown;
+    for (QAccessibleInterface* child : readingOrderOf(window)) {
+        const QAccessible::State state = child->state();
+        if (child->role() == QAccessible::Graphic && !state.invisible && !state.offscreen) {
+            EXPECT_EQ(child->text(QAccessible::Description), "Şafak Durum Grafiği");
+            shown.push_back(child->text(QAccessible::Name));
+        }
+    }
+    return shown;
+}
+
+TEST_F(MainWindow, AScreenReaderCalculatesWithoutTheMouseAndReadsTheResults) {
+    EXPECT_EQ(accessible(form)->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(form)->text(QAccessible::Name), "Dorvak Programı - Velto Yazılım");
+
+    // Each text box is found by its caption and typed into through the screen reader.
+    std::map<QString, QAccessibleInterface*> boxes;
+    for (QAccessibleInterface* child : readingOrderOf(*form))
+        if (child->role() == QAccessible::EditableText)
+            boxes[child->text(QAccessible::Name)] = child;
+    ASSERT_EQ(boxes.size(), 5u);
+    for (const char* caption :
+         {"Sülüs Tarihi:", "Kaç Ay:", "İzin Süresi:", "Teskere Tarihi:", "Bugün:"})
+        ASSERT_TRUE(boxes.contains(caption)) << caption;
+    const auto type = [&](const char* caption, const QString& text) {
+        QAccessibleInterface* box = boxes[caption];
+        box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(), text);
+    };
+    QAccessibleActionInterface* calculate = accessible(&button("Command1"))->actionInterface();
+    const auto press = [&] {
+        label("Label5").setCaption("");
+        calculate->doAction(QAccessibleActionInterface::pressAction());
+        return waitFor([&] { return !label("Label5").Caption().isEmpty(); });
+    };
+
+    type("Bugün:", "01.01.2025");
+    type("Kaç Ay:", "1");
+    type("Sülüs Tarihi:", "04.01.2025");
+    ASSERT_TRUE(press());
+    EXPECT_EQ(boxes["Teskere Tarihi:"]->text(QAccessible::Value), "04.02.2025");
+    // Each result is read right after its caption.
+    EXPECT_EQ(namesAfter(*form, "İzin Kullandıysan:", 2), QStringList({"34", "Gün Kaldı..."}));
+    EXPECT_EQ(namesAfter(*form, "İzin Kullanmadıysan:", 2), QStringList({"4", "Gün Kaldı..."}));
+    EXPECT_EQ(namesAfter(*form, "Durum:", 2),
+              QStringList({" Oleyyy! Plakaya düşmüssün!", "34 İSTANBUL"}));
+    // Green stands in front of yellow: only green is read.
+    EXPECT_EQ(chartShowing(*form), QStringList({"Yeşil: Kurtuluş"}));
+
+    type("Kaç Ay:", "0");
+    type("Sülüs Tarihi:", "28.10.2025"); // 300 days on
+    ASSERT_TRUE(press());
+    EXPECT_EQ(chartShowing(*form), QStringList({"Turuncu: Karanlık"}));
+    type("Sülüs Tarihi:", "16.05.2026"); // 500 days on: red in front of orange
+    ASSERT_TRUE(press());
+    EXPECT_EQ(chartShowing(*form), QStringList({"Kırmızı: Çok Karanlık"}));
+}
+
+const QString unreadableDate = "Tarih okunamadı — gün.ay.yıl biçiminde yazın: 15.09.2025";
+const QColor markColour(0xC0, 0, 0);
+
+// WCAG's contrast ratio of two colours: 3 or more for a mark to be seen.
+double contrast(QColor a, QColor b) {
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The mark as it is drawn: a frame two pixels wide and a flag, a triangle ten pixels on its
+// sides, in the top-right corner, all in dark red, on the box's own background.
+void expectMarked(const QImage& box, const QString& name) {
+    const int w = box.width(), h = box.height();
+    for (QPoint frame :
+         {QPoint(0, h / 2), QPoint(1, h / 2), QPoint(w - 2, h / 2), QPoint(w - 1, h / 2),
+          QPoint(w / 2, 0), QPoint(w / 2, 1), QPoint(w / 2, h - 2), QPoint(w / 2, h - 1)})
+        EXPECT_EQ(box.pixelColor(frame), markColour)
+            << name.toStdString() << " frame at " << frame.x() << "," << frame.y();
+    EXPECT_EQ(box.pixelColor(w - 5, 4), markColour) << name.toStdString() << " flag";
+    EXPECT_EQ(box.pixelColor(w - 3, 7), markColour) << name.toStdString() << " flag";
+    EXPECT_NE(box.pixelColor(w - 8, 4), markColour) << name.toStdString() << " beside the flag";
+    EXPECT_NE(box.pixelColor(2, h / 2), markColour) << name.toStdString() << " inside";
+    // Seen on the box's own colour.
+    EXPECT_GE(contrast(markColour, box.pixelColor(w / 3, h / 2)), 3) << name.toStdString();
+}
+
+TEST_F(MainWindow, AnUnreadableBoxIsMarkedOnScreenInPrintAndForScreenReadersUntilItIsRead) {
+    MessageBoxCloser closer;
+    TextBox& start = textBox("Text1");
+    TextBox& today = textBox("Text4");
+    today.setText("01.01.2025");
+    start.setText("31.01.2025");
+    click(button("Command1"));
+    const QImage startUnmarked = start.grab().toImage();
+    const QImage todayUnmarked = today.grab().toImage();
+
+    start.setText("abc");
+    today.setText("bugün");
+    click(button("Command1"));
+    for (TextBox* box : {&start, &today}) {
+        EXPECT_TRUE(box->isNotUnderstood());
+        EXPECT_EQ(box->toolTip(), unreadableDate);
+        EXPECT_EQ(accessible(box)->text(QAccessible::Description), unreadableDate);
+        expectMarked(box->grab().toImage(), box->objectName());
+        // ... and beside it, on the window's picture.
+        const QImage window = form->grab().toImage();
+        EXPECT_GE(contrast(markColour, window.pixelColor(box->geometry().topLeft() - QPoint(1, 1))),
+                  3)
+            << box->objectName().toStdString();
+    }
+    EXPECT_EQ(start.ToolTipText(), "Lütfen Sülüs Tarihini Giriniz!") << "the designed tool tip";
+    EXPECT_FALSE(textBox("Text2").isNotUnderstood());
+    EXPECT_FALSE(textBox("Text3").isNotUnderstood()) << "the last discharge date still reads";
+
+    // The printed window carries the marks.
+    QList<QImage> pages;
+    application().printer().setDevice(std::make_unique<RecordingPrinter>(pages));
+    click(button("Command2"));
+    application().printer().setDevice(std::make_unique<DefaultPrinter>());
+    ASSERT_EQ(pages.size(), 1);
+    expectMarked(pages.front().copy(start.geometry()), "Text1 printed");
+    expectMarked(pages.front().copy(today.geometry()), "Text4 printed");
+
+    // Read again, the boxes are as they were, Text1 with its designed tool tip. A text put in
+    // by code leaves the mark to the calculation.
+    start.setText("31.01.2025");
+    today.setText("01.01.2025");
+    EXPECT_TRUE(start.isNotUnderstood());
+    click(button("Command1"));
+    EXPECT_FALSE(start.isNotUnderstood());
+    EXPECT_EQ(start.toolTip(), "Lütfen Sülüs Tarihini Giriniz!");
+    EXPECT_EQ(accessible(&start)->text(QAccessible::Description), "Lütfen Sülüs Tarihini Giriniz!");
+    EXPECT_EQ(today.toolTip(), "");
+    EXPECT_EQ(start.grab().toImage(), startUnmarked);
+    EXPECT_EQ(today.grab().toImage(), todayUnmarked);
+    // The user's own edit makes a mark stale: it goes at once.
+    start.setText("abc");
+    click(button("Command1"));
+    ASSERT_TRUE(start.isNotUnderstood());
+    start.setFocus();
+    QTest::keyClick(&start, Qt::Key_Backspace);
+    EXPECT_FALSE(start.isNotUnderstood());
+    EXPECT_EQ(start.toolTip(), "Lütfen Sülüs Tarihini Giriniz!");
+
+    // Only the leave warning that no today causes (0 - 30 days): the marks add no box.
+    EXPECT_EQ(closer.texts,
+              QStringList({"Ya izin kullanmadın, yada kullandığın izinleri silmeyi unuttun!"}));
 }
 
 } // namespace

@@ -4,12 +4,15 @@
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
+#include "platform/forms/MessageBox.h"
 #include "platform/forms/PictureBox.h"
+#include "platform/forms/ReadingOrder.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -17,6 +20,8 @@
 #include <QTest>
 #include <array>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace dorvak {
 namespace {
@@ -130,6 +135,8 @@ TEST(FormTest, StandardControlsPaintAsDesigned) {
          "properties": {"Caption": ""}},
         {"kind": "Shape", "name": "Filled", "left": 900, "top": 0, "width": 600, "height": 600,
          "properties": {"FillStyle": 0, "FillColor": "0x0000FF00", "BorderStyle": 0}},
+        {"kind": "Shape", "name": "Small", "left": 0, "top": 0, "width": 300, "height": 300,
+         "properties": {"FillStyle": 0, "FillColor": "0x0000FF00"}},
         {"kind": "Shape", "name": "Outline", "left": 1800, "top": 0, "width": 600,
          "height": 600, "properties": {"BorderColor": "0x000000FF"}},
         {"kind": "Line", "name": "Divider", "properties": {"X1": 0, "Y1": 1200, "X2": 3000,
@@ -202,6 +209,111 @@ TEST(FormTest, TheWindowTakesItsBorderPlaceAndFontsFromItsDesign) {
     EXPECT_EQ(tool.WindowState(), 2);
     tool.setWindowState(0);
     EXPECT_EQ(tool.WindowState(), 0);
+}
+
+TEST(ReadingOrder, ReadsLineByLineFromTheTopAndEachLineFromTheLeft) {
+    const std::vector<QRect> places{
+        {0, 30, 100, 20},   // 0: first text box, under its caption
+        {0, 0, 100, 20},    // 1: first caption
+        {120, 2, 100, 20},  // 2: second caption, a little lower
+        {120, 30, 100, 20}, // 3: second text box
+        {300, 10, 80, 60},  // 4: a picture beside the boxes, taller than a line
+        {0, 100, 50, 20},   // 5: a footer
+        {200, 95, 50, 30},  // 6: a button in the footer, reaching higher
+    };
+    EXPECT_EQ(readingOrder(places), (std::vector<int>{1, 2, 0, 3, 4, 5, 6}));
+    EXPECT_TRUE(readingOrder({}).empty());
+}
+
+// Every child a screen reader finds in the window, in its order: name and role.
+std::vector<std::pair<QString, QAccessible::Role>> accessibleChildren(Form& form) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    std::vector<std::pair<QString, QAccessible::Role>> children;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        EXPECT_EQ(window->indexOfChild(child), i);
+        EXPECT_EQ(child->parent(), window);
+        children.emplace_back(child->text(QAccessible::Name), child->role());
+    }
+    return children;
+}
+
+TEST(FormTest, AScreenReaderSeesAFrameNamedByItsCaptionWithItsControlsInReadingOrder) {
+    ApplicationFixture fixture;
+    // Listed front to back, which is neither the reading order nor its reverse.
+    Form form(design(R"({"name": "Reading", "properties": {"Caption": "Okuma Sırası"},
+      "controls": [
+        {"kind": "Label", "name": "Count", "left": 1500, "top": 600, "width": 600, "height": 300,
+         "properties": {"Caption": "34"}},
+        {"kind": "Label", "name": "Title", "left": 0, "top": 0, "width": 1500, "height": 300,
+         "properties": {"Caption": "Başlık"}},
+        {"kind": "Label", "name": "Days", "left": 2400, "top": 600, "width": 900, "height": 300,
+         "properties": {"Caption": "Gün Kaldı..."}},
+        {"kind": "Label", "name": "Caption", "left": 0, "top": 630, "width": 1200,
+         "height": 300, "properties": {"Caption": "İzin Kullandıysan:"}}
+      ]})"));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    EXPECT_EQ(window->role(), QAccessible::Window); // a frame, not a filler
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Okuma Sırası"));
+    using Child = std::pair<QString, QAccessible::Role>;
+    EXPECT_EQ(accessibleChildren(form),
+              (std::vector<Child>{{"Başlık", QAccessible::StaticText},
+                                  {"İzin Kullandıysan:", QAccessible::StaticText},
+                                  {"34", QAccessible::StaticText},
+                                  {"Gün Kaldı...", QAccessible::StaticText}}));
+}
+
+TEST(FormTest, ANamedShapeIsAPictureShownToScreenReadersOnlyWhileNoFilledShapeHidesIt) {
+    ApplicationFixture fixture;
+    Form form(design(R"({"name": "Chart", "controls": [
+        {"kind": "Shape", "name": "Red", "left": 0, "top": 0, "width": 600, "height": 600,
+         "properties": {"FillStyle": 0, "FillColor": "0x000000FF", "Visible": false}},
+        {"kind": "Shape", "name": "Small", "left": 0, "top": 0, "width": 300, "height": 300,
+         "properties": {"FillStyle": 0, "FillColor": "0x0000FF00"}},
+        {"kind": "Shape", "name": "Outline", "left": 0, "top": 0, "width": 600, "height": 600},
+        {"kind": "Shape", "name": "Orange", "left": 0, "top": 0, "width": 600, "height": 600,
+         "properties": {"FillStyle": 0, "FillColor": "0x000080FF"}}
+      ]})"));
+    auto* red = form.control<Shape>("Red");
+    auto* orange = form.control<Shape>("Orange");
+    red->setAccessibleName(QStringLiteral("Kırmızı: Çok Karanlık"));
+    orange->setAccessibleName(QStringLiteral("Turuncu: Karanlık"));
+    form.Show();
+    const auto showing = [](Shape* shape) {
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(shape)->state();
+        return !state.invisible && !state.offscreen;
+    };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(orange)->role(), QAccessible::Graphic);
+    // An unnamed shape is decoration, as before.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.control<Shape>("Outline"))->role(),
+              QAccessible::Client);
+    // Neither an unfilled outline nor a smaller shape in front of it hides orange.
+    EXPECT_TRUE(showing(orange));
+    EXPECT_FALSE(showing(red));
+
+    red->setVisible(true);
+    EXPECT_TRUE(showing(red));
+    EXPECT_FALSE(showing(orange));
+    red->setVisible(false);
+    EXPECT_TRUE(showing(orange));
+}
+
+TEST(FormTest, AMessageBoxIsAnnouncedAsAnAlertWithItsText) {
+    ApplicationFixture fixture;
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name, description;
+    MessageBoxWatcher watcher([&] {
+        QAccessibleInterface* box =
+            QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
+        role = box->role();
+        name = box->text(QAccessible::Name);
+        description = box->text(QAccessible::Description);
+        return true;
+    });
+    MessageBox(QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
+    EXPECT_EQ(role, QAccessible::AlertMessage);
+    EXPECT_EQ(name, Application::title());
+    EXPECT_EQ(description, QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
 }
 
 } // namespace

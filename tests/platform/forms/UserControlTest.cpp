@@ -142,7 +142,9 @@ TEST_F(UserControlTest, StartsFromItsBagAndSavesWhatDiffersFromTheDefaults) {
 TEST_F(UserControlTest, ReceivesMouseEventsInItsScaleUnitsAndClicksOnRelease) {
     QPointer<Form> form = showWindow(twoProbes);
     auto* probe = form->control<Probe>("Saved");
-    QTRY_VERIFY(probe->hasFocus()); // first in the tab order; its focus events come first
+    // Focused first, so that its focus events come before the input logged.
+    probe->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->hasFocus(); }, 5000));
     probe->log.clear();
 
     QTest::mouseClick(probe, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 4));
@@ -174,7 +176,8 @@ TEST_F(UserControlTest, ReceivesMouseEventsInItsScaleUnitsAndClicksOnRelease) {
 TEST_F(UserControlTest, SeeThroughPixelsOfItsSurfaceTakeNoClicks) {
     QPointer<Form> form = showWindow(twoProbes);
     auto* probe = form->control<Probe>("Saved");
-    QTRY_VERIFY(probe->hasFocus());
+    probe->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->hasFocus(); }, 5000));
     Surface& surface = probe->surface();
     surface.setScaleMode(ScaleMode::Pixels);
     surface.setBackColor(0x00FFFFFF);
@@ -263,6 +266,38 @@ TEST_F(UserControlTest, AScreenReaderSeesCaptionedControlsAsButtonsAndLabelsByTh
         QAccessible::queryAccessibleInterface(form->control<QObject>("Text1"));
     EXPECT_EQ(text->role(), QAccessible::EditableText);
     EXPECT_EQ(text->text(QAccessible::Value), QStringLiteral("15"));
+    form->Unload();
+}
+
+TEST_F(UserControlTest, AScreenReaderPressesACaptionedControlWhichClicksAsItsMouseWould) {
+    QPointer<Form> form = showWindow(twoProbes);
+    auto* saved = form->control<Probe>("Saved");
+    auto* fresh = form->control<Probe>("Fresh", 2);
+    saved->setAccessibleCaption(QStringLiteral("Kaydet"));
+    saved->log.clear();
+    const QString press = QAccessibleActionInterface::pressAction();
+
+    QAccessibleActionInterface* button =
+        QAccessible::queryAccessibleInterface(saved)->actionInterface();
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->actionNames().value(0), press);
+    button->doAction(press);
+    // From the event loop, so that the screen reader asking is not held by what the click does.
+    EXPECT_TRUE(saved->log.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !saved->log.empty(); }, 5000));
+    EXPECT_EQ(saved->log, std::vector<std::string>{"Click"}); // no pointer: no mouse events
+
+    // A control without a caption is no button; a disabled one cannot be pressed.
+    EXPECT_FALSE(
+        QAccessible::queryAccessibleInterface(fresh)->actionInterface()->actionNames().contains(
+            press));
+    saved->setEnabled(false);
+    saved->log.clear();
+    EXPECT_FALSE(button->actionNames().contains(press));
+    button->doAction(press);
+    saved->Press();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(saved->log.empty());
     form->Unload();
 }
 
