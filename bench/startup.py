@@ -2,8 +2,8 @@
 
 - main_window_first (the main window opened directly): time from starting the process to its
   main window being on the screen, median of several runs, and its resident memory once idle;
-- dorvak (the real program): resident memory with the main window up after the start-up
-  window, its own and with the browser engine's helper processes.
+- dorvak (the real program): resident memory of the program and all its child processes while
+  the start-up window shows its page, and 5 s after the main window has taken over from it.
 
     python3 bench/startup.py build/bench/main_window_first build/app/dorvak [runs]
 """
@@ -19,10 +19,14 @@ from dorvak_e2e import MAIN_TITLE, Program, run, virtual_display  # noqa: E402
 
 
 def resident_kib(pid):
-    with open("/proc/%d/status" % pid) as status:
-        for line in status:
-            if line.startswith("VmRSS:"):
-                return int(line.split()[1])
+    """Resident KiB of a process; 0 for one that has just ended or waits to be reaped."""
+    try:
+        with open("/proc/%d/status" % pid) as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1])
+    except FileNotFoundError:
+        pass
     return 0
 
 
@@ -31,17 +35,29 @@ def descendants(pid):
     return [int(c) for c in children] + [d for c in children for d in descendants(int(c))]
 
 
+def print_resident_in_all(when, pid):
+    """Resident memory of the process and of all its descendants."""
+    children = descendants(pid)
+    total = resident_kib(pid) + sum(resident_kib(c) for c in children)
+    print("dorvak %s: resident %.0f MiB in all (%.0f MiB the program itself, %d child processes)"
+          % (when, total / 1024, resident_kib(pid) / 1024, len(children)))
+
+
+def start(executable):
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
+    env.pop("QT_QPA_PLATFORM", None)
+    return subprocess.Popen([executable], env=env, stderr=subprocess.DEVNULL)
+
+
 def time_to_main_window(executable):
     """Seconds from starting the program to its main window being visible, and the resident
     memory after a further two idle seconds."""
-    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
-    env.pop("QT_QPA_PLATFORM", None)
-    start = time.monotonic()
-    process = subprocess.Popen([executable], env=env, stderr=subprocess.DEVNULL)
+    begin = time.monotonic()
+    process = start(executable)
     try:
         while not run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % MAIN_TITLE):
             time.sleep(0.005)
-        elapsed = time.monotonic() - start
+        elapsed = time.monotonic() - begin
         time.sleep(2)
         return elapsed, resident_kib(process.pid)
     finally:
@@ -56,12 +72,17 @@ def main(first, program, runs):
         memory = statistics.median(m for _, m in samples)
         print("main window opened directly: on screen after %.0f ms (median of %d), "
               "resident %.0f MiB" % (seconds * 1000, runs, memory / 1024))
+        showing = start(program)
+        try:
+            time.sleep(10)
+            print_resident_in_all("10 s after its start, the start-up window showing its page",
+                                  showing.pid)
+        finally:
+            showing.terminate()
+            showing.wait(timeout=10)
         with Program(program) as started:
-            time.sleep(2)
-            own = resident_kib(started.process.pid)
-            helpers = sum(resident_kib(p) for p in descendants(started.process.pid))
-            print("dorvak with its main window: resident %.0f MiB, with the browser engine's "
-                  "helpers %.0f MiB" % (own / 1024, (own + helpers) / 1024))
+            time.sleep(5)
+            print_resident_in_all("5 s after its main window shows", started.process.pid)
 
 
 if __name__ == "__main__":

@@ -1,76 +1,98 @@
 #include "platform/forms/WebBrowser.h"
 
+#include "platform/forms/PageHostProcess.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QLibraryInfo>
-#include <QWebEngineView>
-#include <sched.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace dorvak {
 namespace {
 
-// The engine renders in a helper process and aborts the whole program when it cannot find it;
-// look where the engine itself looks, first.
-bool engineHelperPresent() {
-    const QString fromEnvironment = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
-    if (!fromEnvironment.isEmpty())
-        return QFileInfo(fromEnvironment).isExecutable();
-    const QString helper = QStringLiteral("/QtWebEngineProcess");
-    return QFileInfo(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + helper)
-               .isExecutable() ||
-           QFileInfo(QCoreApplication::applicationDirPath() + helper).isExecutable();
-}
+// As long as the engine itself counts a click as the user's own doing.
+constexpr qint64 clickLeadsToLinkMilliseconds = 5000;
 
-// The engine's sandbox needs user namespaces; containers and hardened kernels may refuse
-// them. Try in a throw-away child so that this process stays as it is.
-bool userNamespacesWork() {
-    const pid_t child = fork();
-    if (child < 0)
-        return false;
-    if (child == 0)
-        _exit(unshare(CLONE_NEWUSER) == 0 ? 0 : 1);
-    int status = 0;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// The sandbox stays on for ordinary users. It cannot run for root, nor without user
-// namespaces, and the engine would then render nothing at all; only there is it switched off.
-// The engine reads the setting once, when it starts, so this runs before the first view.
-void switchSandboxOffWhereItCannotRun() {
-    static constexpr char setting[] = "QTWEBENGINE_DISABLE_SANDBOX";
-    if (qEnvironmentVariableIsSet(setting))
-        return;
-    if (geteuid() == 0 || !userNamespacesWork())
-        qputenv(setting, "1");
+bool isWebAddress(const QUrl& url) {
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
 }
 
 } // namespace
 
 WebBrowser::WebBrowser(QWidget* container)
     : QWidget(container)
-    , Placement(static_cast<QWidget&>(*this)) {
-    if (!engineHelperPresent())
-        return;
-    switchSandboxOffWhereItCannotRun();
-    view_ = new QWebEngineView(this);
-    view_->setGeometry(rect());
-    connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);
+    , Placement(static_cast<QWidget&>(*this))
+    , openLink_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
+
+WebBrowser::~WebBrowser() = default;
 
 void WebBrowser::Navigate(const QString& address) {
     location_ =
         QUrl::fromUserInput(address, QCoreApplication::applicationDirPath(), QUrl::AssumeLocalFile);
-    if (view_)
-        view_->load(location_);
-    else
-        // As from the engine: after the caller has returned.
-        QMetaObject::invokeMethod(
-            this, [this] { loadFinished(false); }, Qt::QueuedConnection);
+    loadPending_ = true;
+    if (!host_ || host_->hasEnded()) {
+        host_ = PageHostProcess::start();
+        if (!host_) {
+            // As from the engine: after the caller has returned.
+            QMetaObject::invokeMethod(
+                this, [this] { reportLoad(false); }, Qt::QueuedConnection);
+            return;
+        }
+        connect(host_.get(), &PageHostProcess::received, this, &WebBrowser::received);
+        connect(host_.get(), &PageHostProcess::ended, this, [this] { reportLoad(false); });
+        host_->send(PageMessage::Resize, size());
+    }
+    host_->send(PageMessage::Navigate, location_);
 }
 
-void WebBrowser::loadFinished(bool ok) {
+void WebBrowser::received(PageMessage message, QDataStream& fields) {
+    switch (message) {
+    case PageMessage::Frame:
+        showFrame(fields);
+        break;
+    case PageMessage::Loaded: {
+        bool ok = false;
+        fields >> ok;
+        reportLoad(ok);
+        break;
+    }
+    case PageMessage::LinkRequested: {
+        QUrl url;
+        fields >> url;
+        linkRequested(url);
+        break;
+    }
+    case PageMessage::Cursor: {
+        Qt::CursorShape shape;
+        fields >> shape;
+        if (shape >= Qt::ArrowCursor && shape <= Qt::LastCursor)
+            setCursor(shape);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void WebBrowser::showFrame(QDataStream& fields) {
+    QSize size;
+    QByteArray pixels;
+    fields >> size >> pixels;
+    QImage frame(size, QImage::Format_RGB32);
+    if (frame.isNull() || pixels.size() != frame.sizeInBytes())
+        return;
+    std::copy(pixels.cbegin(), pixels.cend(), reinterpret_cast<char*>(frame.bits()));
+    frame_ = std::move(frame);
+    update();
+}
+
+void WebBrowser::reportLoad(bool ok) {
+    if (!std::exchange(loadPending_, false))
+        return;
     const QString url = LocationURL();
     if (ok)
         DocumentComplete.raise(url);
@@ -78,10 +100,54 @@ void WebBrowser::loadFinished(bool ok) {
         NavigateError.raise(url);
 }
 
+void WebBrowser::linkRequested(const QUrl& url) {
+    // Without a click of the user's, a page that asks to leave is a page trying to leave.
+    if (clicksUnanswered_ > 0 && sinceClick_.hasExpired(clickLeadsToLinkMilliseconds))
+        clicksUnanswered_ = 0;
+    if (clicksUnanswered_ == 0)
+        return;
+    --clicksUnanswered_;
+    if (isWebAddress(url))
+        openLink_(url);
+}
+
+void WebBrowser::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // White until the page has drawn, as the engine starts.
+    if (frame_.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(rect(), frame_);
+}
+
 void WebBrowser::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (view_)
-        view_->setGeometry(rect());
+    if (host_)
+        host_->send(PageMessage::Resize, size());
+}
+
+void WebBrowser::mousePressEvent(QMouseEvent* event) {
+    forward(event);
+}
+
+void WebBrowser::mouseReleaseEvent(QMouseEvent* event) {
+    forward(event);
+    ++clicksUnanswered_;
+    sinceClick_.start();
+}
+
+void WebBrowser::mouseDoubleClickEvent(QMouseEvent* event) {
+    forward(event);
+}
+
+void WebBrowser::mouseMoveEvent(QMouseEvent* event) {
+    forward(event);
+}
+
+void WebBrowser::forward(QMouseEvent* event) {
+    if (host_)
+        host_->send(PageMessage::Mouse, event->type(), event->position(), event->button(),
+                    event->buttons(), event->modifiers());
 }
 
 } // namespace dorvak

@@ -3,43 +3,75 @@
 #include "platform/forms/Event.h"
 #include "platform/forms/Placement.h"
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
-class QWebEngineView;
+class QDataStream;
 
 namespace dorvak {
 
-// A web page shown by a real browser engine. Navigate() returns at once; the page loads in the
-// background and its end is reported by DocumentComplete or NavigateError. Where the engine
-// cannot start (its helper process is missing), the control stays empty and every navigation
-// reports an error, so the window around it carries on.
+class PageHostProcess;
+enum class PageMessage : quint8;
+
+// A web page shown by a real browser engine, which runs in a helper process of its own
+// (PageHostProcess) from the first navigation until the control goes. Navigate() returns at
+// once; the page loads in the background and its end is reported by DocumentComplete or
+// NavigateError. Where the engine cannot run, every navigation reports an error and the window
+// around the control carries on.
+//
+// The page is kept to itself: it reads only files of its own folder, never the network, and
+// stays where it was navigated to. A link the user clicks in it goes to the link opener, the
+// desktop's own browser by default, and only when it is a web address.
 class WebBrowser : public QWidget, public Placement {
     Q_OBJECT
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
 public:
     static constexpr const char* kind = "WebBrowser";
+    using LinkOpener = std::function<void(const QUrl&)>;
 
     explicit WebBrowser(QWidget* container);
+    ~WebBrowser() override;
 
-    // The address as text: a URL ("file:///…", "https://…") or a local file path.
+    // The address as text: a URL ("file:///…") or a local file path.
     void Navigate(const QString& address);
     // The address of the page shown or being loaded; empty before the first navigation.
     QString LocationURL() const { return location_.toString(); }
+
+    void setLinkOpener(LinkOpener opener) { openLink_ = std::move(opener); }
 
     // The URL of the page that finished loading, or of the one that could not be loaded.
     Event<const QString&> DocumentComplete;
     Event<const QString&> NavigateError;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void loadFinished(bool ok);
+    void received(PageMessage message, QDataStream& fields);
+    void showFrame(QDataStream& fields);
+    void linkRequested(const QUrl& url);
+    void forward(QMouseEvent* event);
+    // The outcome of the latest navigation; later reports of the same page are not news.
+    void reportLoad(bool ok);
 
-    QWebEngineView* view_ = nullptr; // null where the engine cannot start
+    std::unique_ptr<PageHostProcess> host_;
+    QImage frame_;
     QUrl location_;
+    bool loadPending_ = false;
+    LinkOpener openLink_;
+    // Each click of the user's in the page lets one link leave it, for a while.
+    int clicksUnanswered_ = 0;
+    QElapsedTimer sinceClick_;
 };
 
 } // namespace dorvak

@@ -1,5 +1,7 @@
 // The start-up window, opened offscreen. Its seconds are driven by hand: every timer that is
-// enabled when a second ends ticks once, so 35 seconds take no time and no test sleeps.
+// enabled when a second ends ticks once, so 35 seconds take no time and no test sleeps. The
+// page is the real engine's; beside the test program there is no page, so tests that need the
+// shipped one point the window's browser at it in the source tree.
 #include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "app/Form3.h"
@@ -9,6 +11,7 @@
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/WebBrowser.h"
+#include "tests/support/ChildProcesses.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -17,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -85,10 +89,22 @@ protected:
                 timer->Tick.raise();
     }
 
+    // The shipped page in the window's browser, loaded and drawn in the strip the window shows
+    // it in.
+    bool showTheShippedPage() {
+        auto& browser = named<WebBrowser>("WebBrowser1");
+        browser.DocumentComplete.connect([this](const QString&) { pageLoaded = true; });
+        browser.Navigate(QStringLiteral(DORVAK_SOURCE_DIR "/app/assets/advertisement.html"));
+        const QRgb band = qRgb(0x2f, 0x3a, 0x1a);
+        return waitFor([&] { return pageLoaded && window->grab().toImage().pixel(5, 5) == band; },
+                       30000);
+    }
+
     QString caption(const char* label) const { return named<Label>(label).Caption(); }
     bool pictureShown() const { return !named<PictureBox>("Picture3").isHidden(); }
 
     QPointer<Form3> window;
+    bool pageLoaded = false;
 };
 
 TEST_F(StartUpWindow, IsBuiltFromItsDesign) {
@@ -193,6 +209,41 @@ TEST_F(StartUpWindow, StaysOnTopAndCountsWithoutItsPage) {
     ASSERT_TRUE(waitFor([&] { return failed; }, 30000));
     const int counted = caption("Label1").toInt();
     EXPECT_TRUE(waitFor([&] { return caption("Label1").toInt() > counted; }, 3000));
+}
+
+TEST_F(StartUpWindow, TheAdvertisementsLinkOpensInTheDesktopsBrowser) {
+    QList<QUrl> opened;
+    named<WebBrowser>("WebBrowser1").setLinkOpener([&](const QUrl& url) { opened << url; });
+    ASSERT_TRUE(showTheShippedPage());
+
+    // Where the user sees the advertisement, in the strip between the two pictures.
+    const QPoint onTheBand(230, 28);
+    QWidget* clicked = window->childAt(onTheBand);
+    ASSERT_NE(clicked, nullptr);
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, clicked->mapFrom(window, onTheBand));
+    ASSERT_TRUE(waitFor([&] { return !opened.isEmpty(); }, 30000));
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://velto.example/")});
+    EXPECT_TRUE(loaded());
+}
+
+TEST_F(StartUpWindow, TheBrowserEngineEndsWithTheWindow) {
+    ASSERT_TRUE(showTheShippedPage());
+    const std::vector<ChildProcess> engine = descendantsOfThisProcess();
+    EXPECT_TRUE(std::any_of(engine.begin(), engine.end(), [](const ChildProcess& child) {
+        return child.program == "dorvak-page";
+    }));
+
+    for (int second = 1; second <= 35; ++second)
+        tickOneSecond();
+    ASSERT_NE(application().loadedForm<Form1>(), nullptr);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            return std::none_of(engine.begin(), engine.end(),
+                                [](const ChildProcess& child) { return isRunning(child.pid); });
+        },
+        15000))
+        << "the page host and the engine's helper processes are gone";
+    EXPECT_TRUE(window.isNull());
 }
 
 } // namespace

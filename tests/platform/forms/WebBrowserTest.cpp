@@ -1,20 +1,30 @@
-// The browser control with the real engine, offscreen: a local page loads and is drawn, a
-// missing page and a missing engine are reported as errors and leave the control alive.
+// The browser control with the real engine, offscreen. The engine runs in a process of its own
+// that ends with the control; local pages load and are drawn; a missing page, an address off
+// the disk and a missing engine are errors that leave the control alive. Hostile pages served
+// from a temporary folder read nothing beyond it, reach no network, and leave for nowhere: a
+// link the user clicks goes to the link opener, a fake here, and only when it is a web address.
 #include "platform/forms/WebBrowser.h"
+#include "tests/support/ChildProcesses.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <functional>
+#include <memory>
+#include <unistd.h>
 
 namespace dorvak {
 namespace {
 
-// The engine starts its helper process on first use, which takes a few seconds on a busy
+// The engine starts its helper processes on first use, which takes a few seconds on a busy
 // machine.
 bool waitFor(const std::function<bool()>& condition) {
     return QTest::qWaitFor(condition, 30000);
@@ -31,52 +41,115 @@ struct LoadOutcome {
     bool done() const { return !completed.isEmpty() || !failed.isEmpty(); }
 };
 
-TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
-    QTemporaryDir directory;
-    ASSERT_TRUE(directory.isValid());
-    const QString path = directory.filePath("sayfa.html");
-    QFile page(path);
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><head><meta charset='utf-8'><title>Deneme</title></head>"
-               "<body style='margin:0;background:#2050a0'>Şafak</body></html>");
-    page.close();
+// A temporary folder with files and folders of its own.
+class Folder {
+public:
+    Folder() { EXPECT_TRUE(directory_.isValid()); }
+
+    QString path(const QString& name) const { return directory_.filePath(name); }
+    QString url(const QString& name) const { return QUrl::fromLocalFile(path(name)).toString(); }
+    QString write(const QString& name, const QByteArray& content) const {
+        const QString file = path(name);
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly)) << file.toStdString();
+        out.write(content);
+        return file;
+    }
+
+private:
+    QTemporaryDir directory_;
+};
+
+// A browser filling a window of its own, shown offscreen.
+class ShownBrowser {
+public:
+    explicit ShownBrowser(QSize size) {
+        window.resize(size);
+        browser.setGeometry(QRect(QPoint(), size));
+        window.show();
+    }
+
+    // Navigates and waits for the page to load.
+    bool open(const QString& page) {
+        browser.Navigate(page);
+        return waitFor([&] { return outcome.done(); }) && outcome.failed.isEmpty();
+    }
+    QRgb pixel(QPoint point) { return window.grab().toImage().pixel(point); }
+    void click(QPoint point) { QTest::mouseClick(&browser, Qt::LeftButton, {}, point); }
 
     QWidget window;
-    window.resize(200, 120);
-    WebBrowser browser(&window);
-    browser.setGeometry(0, 0, 200, 120);
-    window.show();
-    EXPECT_EQ(browser.LocationURL(), QString());
+    WebBrowser browser{&window};
+    LoadOutcome outcome{browser};
+};
 
-    LoadOutcome byPath(browser);
-    browser.Navigate(path);
-    ASSERT_TRUE(waitFor([&] { return byPath.done(); }));
+constexpr QRgb white = 0xffffffff;
+constexpr QRgb green = 0xff00ff00;
+constexpr QRgb blue = 0xff2050a0;
+
+TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
+    Folder folder;
+    const QString path =
+        folder.write("sayfa.html", "<html><head><meta charset='utf-8'><title>Deneme</title></head>"
+                                   "<body style='margin:0;background:#2050a0'>Şafak</body></html>");
+    ShownBrowser shown({200, 120});
+    EXPECT_EQ(shown.browser.LocationURL(), QString());
+
+    ASSERT_TRUE(shown.open(path));
     const QString fileUrl = QUrl::fromLocalFile(path).toString();
-    EXPECT_EQ(byPath.completed, QStringList{fileUrl});
-    EXPECT_TRUE(byPath.failed.isEmpty());
-    EXPECT_EQ(browser.LocationURL(), fileUrl);
+    EXPECT_EQ(shown.outcome.completed, QStringList{fileUrl});
+    EXPECT_EQ(shown.browser.LocationURL(), fileUrl);
 
     // The page's own colour reaches the screen: the engine renders, not only loads.
-    const QRgb pageColour = qRgb(0x20, 0x50, 0xa0);
-    EXPECT_TRUE(waitFor([&] { return window.grab().toImage().pixel(150, 100) == pageColour; }));
+    EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }));
 }
 
-TEST(WebBrowserTest, AMissingPageIsReportedAndTheControlCarriesOn) {
-    QTemporaryDir directory;
-    ASSERT_TRUE(directory.isValid());
+TEST(WebBrowserTest, TheEngineRunsInAProcessOfItsOwnThatEndsWithTheControl) {
+    Folder folder;
+    const QString page = folder.write("sayfa.html", "<body style='background:#2050a0'>");
+    auto shown = std::make_unique<ShownBrowser>(QSize(100, 60));
+    ASSERT_TRUE(shown->open(page));
+
+    const std::vector<ChildProcess> engine = descendantsOfThisProcess();
+    const auto runs = [&](const char* program) {
+        return std::count_if(engine.begin(), engine.end(),
+                             [&](const ChildProcess& child) { return child.program == program; });
+    };
+    EXPECT_EQ(runs("dorvak-page"), 1);
+    EXPECT_GE(runs("QtWebEngineProc"), 1) << "the engine's own helper processes";
+    std::ifstream maps("/proc/self/maps");
+    const std::string mapped{std::istreambuf_iterator<char>(maps), {}};
+    EXPECT_EQ(mapped.find("libQt6WebEngineCore"), std::string::npos)
+        << "the engine never loads into the program";
+
+    shown.reset();
+    EXPECT_TRUE(waitFor([&] {
+        return std::none_of(engine.begin(), engine.end(),
+                            [](const ChildProcess& child) { return isRunning(child.pid); });
+    }));
+}
+
+TEST(WebBrowserTest, AMissingPageOrAnAddressOffTheDiskIsReportedAndTheControlCarriesOn) {
+    Folder folder;
     WebBrowser browser(nullptr);
     browser.resize(100, 60);
     LoadOutcome outcome(browser);
-    const QString missing = QUrl::fromLocalFile(directory.filePath("yok.html")).toString();
-    browser.Navigate(missing);
-    ASSERT_TRUE(waitFor([&] { return outcome.done(); }));
-    EXPECT_EQ(outcome.failed, QStringList{missing});
-    EXPECT_TRUE(outcome.completed.isEmpty());
-    EXPECT_EQ(browser.LocationURL(), missing);
+    const QString missing = folder.url("yok.html");
+    const QString remote = QStringLiteral("https://velto.example/reklam.html");
+    for (const QString& address : {missing, remote}) {
+        SCOPED_TRACE(address.toStdString());
+        outcome.completed.clear();
+        outcome.failed.clear();
+        browser.Navigate(address);
+        ASSERT_TRUE(waitFor([&] { return outcome.done(); }));
+        EXPECT_EQ(outcome.failed, QStringList{address});
+        EXPECT_TRUE(outcome.completed.isEmpty());
+        EXPECT_EQ(browser.LocationURL(), address);
+    }
 }
 
 TEST(WebBrowserTest, WithoutTheEngineNavigationFailsInsteadOfEndingTheProgram) {
-    // The engine ends the process when it cannot find its helper; the control must not start it.
+    // The engine ends its process when it cannot find its helper: that is the page host's.
     qputenv("QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess");
     WebBrowser browser(nullptr);
     LoadOutcome outcome(browser);
@@ -85,6 +158,185 @@ TEST(WebBrowserTest, WithoutTheEngineNavigationFailsInsteadOfEndingTheProgram) {
     ASSERT_TRUE(waitFor([&] { return outcome.done(); }));
     EXPECT_EQ(outcome.failed, QStringList{"file:///tmp/reklam.html"});
     qunsetenv("QTWEBENGINEPROCESS_PATH");
+}
+
+// The program's error output while it lasts, the helper processes' included.
+class StandardErrorCapture {
+public:
+    StandardErrorCapture() {
+        EXPECT_TRUE(file_.open());
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~StandardErrorCapture() { restore(); }
+
+    QString text() {
+        restore();
+        file_.seek(0);
+        return QString::fromUtf8(file_.readAll());
+    }
+
+private:
+    void restore() {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+TEST(WebBrowserTest, TheSandboxIsOffOnlyForRootAndThenTheProgramSaysWhy) {
+    Folder folder;
+    const QString page = folder.write("sayfa.html", "<body>");
+    StandardErrorCapture errors;
+    ShownBrowser shown({100, 60});
+    ASSERT_TRUE(shown.open(page));
+    const QString said = errors.text();
+
+    const QString rootNotice = QStringLiteral(
+        "Dorvak: Web sayfası korumalı alan (sandbox) olmadan açılıyor, çünkü program root olarak "
+        "çalışıyor; tarayıcı motorunun korumalı alanı root için çalışmaz.\n");
+    if (geteuid() == 0)
+        EXPECT_TRUE(said.contains(rootNotice)) << said.toStdString();
+    else
+        EXPECT_FALSE(said.contains(QStringLiteral("korumalı alan"))) << said.toStdString();
+}
+
+TEST(WebBrowserTest, AScriptReadsNothingBeyondItsFolderAndNothingFromTheNetwork) {
+    QTcpServer network;
+    ASSERT_TRUE(network.listen(QHostAddress::LocalHost));
+    const QByteArray remote = "http://127.0.0.1:" + QByteArray::number(network.serverPort());
+
+    Folder folder;
+    const QString secret = folder.write("gizli/bilgi.txt", "GİZLİ");
+    QImage(4, 4, QImage::Format_RGB32).save(folder.path("gizli/resim.png"));
+    folder.write("sayfa/kendi.txt", "kendi");
+    ASSERT_TRUE(QFile::link(secret, folder.path("sayfa/kisayol.txt")));
+    const QByteArray secretUrl = folder.url("gizli/bilgi.txt").toUtf8();
+    const QByteArray pictureUrl = folder.url("gizli/resim.png").toUtf8();
+
+    // One square per attempt, green when it got nothing, red when it got something.
+    const QStringList attempts = {
+        "fetch of a file elsewhere", "XMLHttpRequest of a file elsewhere",
+        "fetch of ../gizli",         "fetch through a link in the folder",
+        "frame of a file elsewhere", "picture elsewhere",
+        "fetch from the network",    "picture from the network",
+    };
+    const QString page =
+        folder.write("sayfa/sayfa.html", QByteArray(R"html(<!DOCTYPE html><meta charset="utf-8">
+<style>body { margin: 0; display: flex } div { width: 20px; height: 20px; background: #fff }</style>
+<body><div></div><div></div><div></div><div></div><div></div><div></div><div></div><div></div>
+<div></div>
+<script>
+function show(i, expected) {
+  document.body.children[i].style.background = expected ? '#00ff00' : '#ff0000';
+}
+function request(url) {
+  return new Promise((resolve, reject) => {
+    const r = new XMLHttpRequest();
+    r.open('GET', url);
+    r.onload = () => resolve(r.responseText);
+    r.onerror = reject;
+    r.send();
+  });
+}
+function frameText(url) {
+  return new Promise(resolve => {
+    const f = document.createElement('iframe');
+    f.style.display = 'none';
+    const read = () => {
+      try { resolve(f.contentDocument ? f.contentDocument.body.innerText : ''); }
+      catch (e) { resolve(''); }
+    };
+    // A frame whose address is refused never loads: what it holds then is what it got.
+    f.onload = read;
+    setTimeout(read, 2000);
+    f.src = url;
+    document.documentElement.appendChild(f);
+  });
+}
+function picture(url) {
+  return new Promise(resolve => {
+    const i = new Image();
+    i.onload = () => resolve('picture');
+    i.onerror = () => resolve('');
+    i.src = url;
+  });
+}
+const text = url => fetch(url).then(r => r.text());
+[
+  () => text('SECRET'), () => request('SECRET'), () => text('../gizli/bilgi.txt'),
+  () => text('kisayol.txt'), () => frameText('SECRET'), () => picture('PICTURE'),
+  () => text('REMOTE/'), () => picture('REMOTE/resim.png'),
+].forEach((attempt, i) => attempt().then(got => show(i, !got), () => show(i, true)));
+// Its own folder stays open to it.
+text('kendi.txt').then(got => show(8, got === 'kendi'), () => show(8, false));
+</script>)html")
+                                             .replace("SECRET", secretUrl)
+                                             .replace("PICTURE", pictureUrl)
+                                             .replace("REMOTE", remote));
+    ShownBrowser shown({200, 20});
+    ASSERT_TRUE(shown.open(page));
+    const auto square = [](int i) { return QPoint(20 * i + 10, 10); };
+    ASSERT_TRUE(waitFor([&] {
+        for (int i = 0; i <= attempts.size(); ++i)
+            if (shown.pixel(square(i)) == white)
+                return false;
+        return true;
+    })) << "every attempt came to an end";
+    for (int i = 0; i < attempts.size(); ++i)
+        EXPECT_EQ(shown.pixel(square(i)), green) << attempts[i].toStdString() << " got something";
+    EXPECT_EQ(shown.pixel(square(attempts.size())), green) << "the page's own file";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(network.hasPendingConnections()) << "the network was reached";
+}
+
+TEST(WebBrowserTest, ALinkTheUserClicksGoesToTheOpenerOnlyAsAWebAddressAndThePageStays) {
+    Folder folder;
+    folder.write("diger.html", "<body style='background:#ff0000'>");
+    // Six links, then a square that turns green when clicked, each 60 pixels wide; and a
+    // script that tries to leave as soon as the page has loaded, before any click.
+    const QString page = folder.write("sayfa.html", R"html(<!DOCTYPE html><meta charset="utf-8">
+<style>body { margin: 0; display: flex } a, div { width: 60px; height: 60px; background: #2050a0 }</style>
+<body onload="setTimeout(() => location.href = 'https://istenmeyen.example/')">
+<a href="https://velto.example/reklam"></a>
+<a href="https://velto.example/yeni" target="_blank"></a>
+<a href="file:///etc/hostname"></a>
+<a href="diger.html"></a>
+<a href="javascript:location.href = 'file:///etc/hostname'"></a>
+<a href="mailto:kimse@velto.example"></a>
+<div onclick="this.style.background = '#00ff00'"></div>)html");
+    ShownBrowser shown({420, 60});
+    QList<QUrl> opened;
+    shown.browser.setLinkOpener([&](const QUrl& url) { opened << url; });
+    ASSERT_TRUE(shown.open(page));
+    const auto box = [](int i) { return QPoint(60 * i + 30, 30); };
+    const int square = 6;
+    ASSERT_TRUE(waitFor([&] { return shown.pixel(box(square)) == blue; }));
+
+    // The file, page, script and mail links first: none of them gets through, so the first
+    // address the opener sees is the web link's.
+    for (int refused : {2, 3, 4, 5})
+        shown.click(box(refused));
+    shown.click(box(0));
+    shown.click(box(1));
+    ASSERT_TRUE(waitFor([&] { return opened.size() >= 2; }));
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl("https://velto.example/reklam"),
+                                   QUrl("https://velto.example/yeni")}));
+
+    // Still the same page, alive: its square answers a click.
+    shown.click(box(square));
+    EXPECT_TRUE(waitFor([&] { return shown.pixel(box(square)) == green; }));
+    EXPECT_EQ(shown.browser.LocationURL(), QUrl::fromLocalFile(page).toString());
+    EXPECT_EQ(shown.outcome.completed.size(), 1);
+    EXPECT_TRUE(shown.outcome.failed.isEmpty());
+    EXPECT_EQ(opened.size(), 2);
 }
 
 } // namespace
