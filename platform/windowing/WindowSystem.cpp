@@ -1,0 +1,31 @@
+#include "platform/windowing/WindowSystem.h"
+
+#include <QGuiApplication>
+
+namespace dorvak {
+
+SessionEnvironment SessionEnvironment::current() {
+    return {qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"),
+            qgetenv("XDG_SESSION_TYPE")};
+}
+
+QByteArray chosenPlatform(const SessionEnvironment& session) {
+    if (!session.qpaPlatform.isEmpty())
+        return {};
+    const bool wayland = !session.waylandDisplay.isEmpty() || session.sessionType == "wayland";
+    if (!wayland)
+        return {};
+    return session.x11Display.isEmpty() ? QByteArrayLiteral("wayland") : QByteArrayLiteral("xcb");
+}
+
+void chooseWindowSystem() {
+    if (const QByteArray platform = chosenPlatform(SessionEnvironment::current());
+        !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+}
+
+bool canPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace dorvak
