@@ -115,6 +115,7 @@ private:
     // The resize loop: the gripped edges follow the pointer until the button is released.
     void followEdges(const EdgeGrips& grips, QRectF frame, QPointF at);
     void pollPointer();
+    bool pointerOnTitleBar() const;
     QPointF GetCursorTwips() const;
     void SetCursorTwips(QPointF at) const;
 

@@ -262,10 +262,19 @@ void xVistaForm::toggleMaximised() {
                                                                                : StateMaximised);
 }
 
-void xVistaForm::pollPointer() {
+bool xVistaForm::pointerOnTitleBar() const {
+    // Where the compositor places the windows, the program's idea of where they are on the
+    // screen need not match the screen (native Wayland tells it nothing): the pointer is on
+    // the title bar when it last came onto it and has not left it.
+    if (!canPlaceWindows())
+        return picForm->underMouse();
     POINT pointer;
     GetCursorPos(&pointer);
-    if (WindowFromPoint(pointer) == picForm->hWnd()) {
+    return WindowFromPoint(pointer) == picForm->hWnd();
+}
+
+void xVistaForm::pollPointer() {
+    if (pointerOnTitleBar()) {
         HoverCleared = false;
     } else {
         flags_.clear();

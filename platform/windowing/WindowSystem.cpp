@@ -3,6 +3,13 @@
 #include <QGuiApplication>
 
 namespace dorvak {
+namespace {
+
+bool isWaylandSession(const SessionEnvironment& session) {
+    return !session.waylandDisplay.isEmpty() || session.sessionType == "wayland";
+}
+
+} // namespace
 
 SessionEnvironment SessionEnvironment::current() {
     return {qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"),
@@ -10,10 +17,7 @@ SessionEnvironment SessionEnvironment::current() {
 }
 
 QByteArray chosenPlatform(const SessionEnvironment& session) {
-    if (!session.qpaPlatform.isEmpty())
-        return {};
-    const bool wayland = !session.waylandDisplay.isEmpty() || session.sessionType == "wayland";
-    if (!wayland)
+    if (!session.qpaPlatform.isEmpty() || !isWaylandSession(session))
         return {};
     return session.x11Display.isEmpty() ? QByteArrayLiteral("wayland") : QByteArrayLiteral("xcb");
 }
@@ -25,7 +29,8 @@ void chooseWindowSystem() {
 }
 
 bool canPlaceWindows() {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+           !isWaylandSession(SessionEnvironment::current());
 }
 
 } // namespace dorvak

@@ -23,8 +23,9 @@ QByteArray chosenPlatform(const SessionEnvironment& session);
 // Asks Qt for the chosen platform; call before the application object is made.
 void chooseWindowSystem();
 
-// Whether the program may place its windows and move the pointer itself; native Wayland lets
-// the compositor alone do both. Needs the application object.
+// Whether the program may move and resize its windows and move the pointer itself. Not on a
+// Wayland session, where the compositor alone does, for its XWayland windows too (weston
+// ignores their own moves and pointer warps). Needs the application object.
 bool canPlaceWindows();
 
 } // namespace dorvak

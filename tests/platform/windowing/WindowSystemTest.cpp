@@ -28,9 +28,19 @@ TEST(WindowSystem, AWaylandSessionRunsThroughXWaylandUnlessTheUserChoseOrThereIs
     }
 }
 
-TEST(WindowSystem, WindowsArePlacedByTheProgramExceptOnNativeWayland) {
-    // The tests run offscreen, where the program places its windows itself.
+TEST(WindowSystem, OnAWaylandSessionTheCompositorPlacesEvenXWaylandWindows) {
+    const QByteArray socket = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray session = qgetenv("XDG_SESSION_TYPE");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_SESSION_TYPE", "x11");
     EXPECT_TRUE(canPlaceWindows());
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    EXPECT_FALSE(canPlaceWindows());
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    EXPECT_FALSE(canPlaceWindows());
+    qputenv("WAYLAND_DISPLAY", socket);
+    qputenv("XDG_SESSION_TYPE", session);
 }
 
 } // namespace
