@@ -260,6 +260,18 @@ TEST_F(CaptionInput, DraggingTheBottomRightCornerResizesTheHostAndItsFrame) {
     EXPECT_EQ(plainFromPixel(frame.pixel(300, before.height() + 28)), outer);
 }
 
+TEST_F(CaptionInput, AWindowStillCountedMinimisedWhileItShowsTracksItsButtons) {
+    // The window manager restored the window without the toolkit noticing (seen under
+    // openbox): the window shows and takes input, but the toolkit's state reads minimised.
+    host.form().QWidget::setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(host.form().windowHandle()->isExposed());
+    EXPECT_EQ(host.form().WindowState(), 0);
+    move(onMinimise());
+    EXPECT_TRUE(host.skin().buttonFlags().MinimiseHover);
+    QTest::mouseClick(&caption(), Qt::LeftButton, {}, onMinimise());
+    EXPECT_TRUE(host.form().windowState() & Qt::WindowMinimized);
+}
+
 TEST_F(CaptionInput, ADoubleClickOnTheCaptionMaximisesAndRestores) {
     QTest::mouseDClick(&caption(), Qt::LeftButton, {}, onCaption());
     QTRY_COMPARE_WITH_TIMEOUT(host.form().WindowState(), 2, 2000);
