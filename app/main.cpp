@@ -1,10 +1,13 @@
 #include "app/ControlKinds.h"
 #include "app/Form3.h"
 #include "platform/forms/Application.h"
+#include "platform/windowing/WindowSystem.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // On a Wayland session, through XWayland where there is one (QT_QPA_PLATFORM overrides).
+    dorvak::chooseWindowSystem();
     QApplication qtApplication(argc, argv);
     dorvak::Application application;
     dorvak::registerControlKinds(application);

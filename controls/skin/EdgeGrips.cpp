@@ -1,5 +1,7 @@
 #include "controls/skin/EdgeGrips.h"
 
+#include "platform/windowing/UserTypes.h"
+
 namespace dorvak {
 
 EdgeGrips gripsAt(QPointF at, QSizeF size, QSizeF edgeZone) {
@@ -13,22 +15,23 @@ EdgeGrips gripsAt(QPointF at, QSizeF size, QSizeF edgeZone) {
     return grips;
 }
 
-QPointF snappedPointer(const EdgeGrips& grips, QRectF frame, QPointF at) {
-    // Each snap moves the pointer from where the previous one left it, in this order.
+QPointF snappedPointer(const EdgeGrips& grips, QRectF frame, QPointF at, QSizeF pixel) {
+    // Both axes snap from the press itself, so the second edge of a corner keeps the first
+    // one's snap.
     QPointF pointer = frame.topLeft() + at;
     if (grips.leftStartWidth != 0)
-        pointer = {frame.left(), frame.top() + at.y()};
+        pointer.setX(frame.left());
     if (grips.topStartHeight != 0)
-        pointer = {frame.left() + at.x(), frame.top()};
+        pointer.setY(frame.top());
     if (grips.right)
-        pointer = {frame.left() + frame.width(), frame.top() + at.y()};
+        pointer.setX(frame.right() - pixel.width());
     if (grips.bottom)
-        pointer = {frame.left() + at.x(), frame.top() + frame.height()};
+        pointer.setY(frame.bottom() - pixel.height());
     return pointer;
 }
 
 QRectF resizedFrame(const EdgeGrips& grips, QRectF frame, QPointF start, QPointF pointer,
-                    QSizeF edgeZone) {
+                    QSizeF edgeZone, QSizeF pixel) {
     const double minimumWidth = 2 * edgeZone.width();
     const double minimumHeight = 2 * edgeZone.height();
     if (grips.leftStartWidth != 0) {
@@ -41,17 +44,28 @@ QRectF resizedFrame(const EdgeGrips& grips, QRectF frame, QPointF start, QPointF
         if (height > minimumHeight)
             frame = QRectF(frame.left(), pointer.y(), frame.width(), height);
     }
+    // The pointer stands on the last column or row, which the width or height includes.
     if (grips.right) {
-        const double width = pointer.x() - frame.left();
+        const double width = pointer.x() + pixel.width() - frame.left();
         if (width > minimumWidth)
             frame.setWidth(width);
     }
     if (grips.bottom) {
-        const double height = pointer.y() - frame.top();
+        const double height = pointer.y() + pixel.height() - frame.top();
         if (height > minimumHeight)
             frame.setHeight(height);
     }
     return frame;
+}
+
+std::uintptr_t sizingHitCode(const EdgeGrips& grips) {
+    const bool left = grips.leftStartWidth != 0;
+    const bool top = grips.topStartHeight != 0;
+    if (top)
+        return left ? HTTOPLEFT : grips.right ? HTTOPRIGHT : HTTOP;
+    if (grips.bottom)
+        return left ? HTBOTTOMLEFT : grips.right ? HTBOTTOMRIGHT : HTBOTTOM;
+    return left ? HTLEFT : grips.right ? HTRIGHT : 0;
 }
 
 } // namespace dorvak

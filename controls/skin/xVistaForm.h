@@ -2,7 +2,9 @@
 
 #include "controls/skin/CaptionButtons.h"
 #include "controls/skin/ColourScheme.h"
+#include "controls/skin/EdgeGrips.h"
 #include "platform/forms/UserControl.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <QFont>
 #include <QImage>
@@ -101,13 +103,19 @@ private:
     void pressed(std::int16_t button, double x, double y);
     void released();
     void titleBarMouseMove(std::int16_t button, double x, double y);
+    // A press on the title bar at (x, y); `moveY` is where a move to that point tracks the
+    // caption buttons.
+    void titleBarPressed(std::int16_t button, double x, double y, double moveY);
     // Starts the window system's move of a press armed in the title bar, once the pointer
     // moves with the left button held; whether it did.
     bool startTitleDrag(std::int16_t button);
     void setPointerAt(double x, double y);
     void toggleMaximised();
     void resizeFromEdges();
+    // The resize loop: the gripped edges follow the pointer until the button is released.
+    void followEdges(const EdgeGrips& grips, QRectF frame, QPointF at);
     void pollPointer();
+    bool pointerOnTitleBar() const;
     QPointF GetCursorTwips() const;
     void SetCursorTwips(QPointF at) const;
 
@@ -137,7 +145,10 @@ private:
     bool IsClosing = false;
     bool ChildrenCreated = false;
     bool hostBound_ = false;
+    // The last press moved the window, so its release is no caption-button click.
+    bool pressBecameMove_ = false;
     bool titleDragArmed_ = false;
+    POINT titleDragFrom_{}; // where an armed title drag was pressed, in screen pixels
 
     float TwipsPerPixelX;
     float TwipsPerPixelY;

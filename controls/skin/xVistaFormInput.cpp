@@ -10,12 +10,14 @@
 #include "platform/forms/Timer.h"
 #include "platform/windowing/Pointer.h"
 #include "platform/windowing/WindowMove.h"
+#include "platform/windowing/WindowSystem.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace dorvak {
 namespace {
@@ -51,8 +53,9 @@ void setPointer(Form& host, std::int16_t pointer) {
 } // namespace
 
 void xVistaForm::bindTitleBar() {
-    picForm->MouseDown.connect(
-        [this](std::int16_t& button, std::int16_t&, float& x, float& y) { pressed(button, x, y); });
+    picForm->MouseDown.connect([this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        titleBarPressed(button, x, y, y);
+    });
     picForm->MouseMove.connect([this](std::int16_t& button, std::int16_t&, float& x, float& y) {
         titleBarMouseMove(button, x, y);
     });
@@ -61,7 +64,9 @@ void xVistaForm::bindTitleBar() {
     picForm->Paint.connect([this] { paintTitleBar(); });
 
     lblFormCaption->MouseDown.connect(
-        [this](std::int16_t& button, std::int16_t&, float& x, float& y) { pressed(button, x, y); });
+        [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+            titleBarPressed(button, x, y, std::max<double>(y, captionMinimumY));
+        });
     lblFormCaption->MouseMove.connect(
         [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
             titleBarMouseMove(button, x, std::max<double>(y, captionMinimumY));
@@ -140,7 +145,15 @@ void xVistaForm::titleBarMouseMove(std::int16_t button, double x, double y) {
     setPointerAt(x, y);
 }
 
+void xVistaForm::titleBarPressed(std::int16_t button, double x, double y, double moveY) {
+    // A press may come with no move before it (a touch, or a pointer that jumped here from
+    // another window): it first finds what is under it, as that move would have.
+    titleBarMouseMove(0, x, moveY);
+    pressed(button, x, y);
+}
+
 void xVistaForm::pressed(std::int16_t button, double x, double y) {
+    pressBecameMove_ = false;
     if (button != leftButton || !HostWindow)
         return;
     if (const std::optional<CaptionButton> pressedButton = flags_.press()) {
@@ -148,9 +161,11 @@ void xVistaForm::pressed(std::int16_t button, double x, double y) {
         picForm->Refresh();
     }
     if (x < Width() - captionButtonsWidth && y > dragTop && y <= dragBottom) {
-        // The window system's move starts when the pointer moves with the button held: it
-        // takes the pointer, and would take the second click of a double-click with it.
+        // The window system's move starts when the pointer moves with the button held: begun
+        // at the press, it would take the pointer before a quick release, and the second click
+        // of a double-click with it.
         titleDragArmed_ = true;
+        GetCursorPos(&titleDragFrom_);
         setPointer(*HostWindow, PointerMove);
     }
     resizeFromEdges();
@@ -160,9 +175,15 @@ bool xVistaForm::startTitleDrag(std::int16_t button) {
     if (!titleDragArmed_ || !(button & leftButton))
         return false;
     titleDragArmed_ = false;
+    // The press ends as a move: a caption button it pressed springs back, and the release,
+    // wherever it is seen, acts on nothing.
+    flags_.clear();
+    pressBecameMove_ = true;
     ReleaseCapture();
-    // The window system moves the window until the button is released.
-    SendMessageA(HostWindow->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    // The window moves with the pointer, the pressed point under it, until the button is
+    // released.
+    SendMessageA(HostWindow->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION,
+                 MAKELPARAM(titleDragFrom_.x, titleDragFrom_.y));
     if (HostWindow)
         setPointer(*HostWindow, PointerDefault);
     return true;
@@ -182,16 +203,11 @@ void xVistaForm::resizeFromEdges() {
     // A press that belongs to a title move, has ended already or gripped no edge has nothing
     // to follow.
     if (grips.any() && leftButtonDown() && !titleDragArmed_) {
-        SetCursorTwips(snappedPointer(grips, frame, at));
-        const QPointF start = GetCursorTwips();
-        while (host && leftButtonDown()) {
-            const QRectF current = hostFrame();
-            const QRectF resized = resizedFrame(grips, current, start, GetCursorTwips(), edgeZone);
-            if (resized != current)
-                host->Move(resized.left(), resized.top(), resized.width(), resized.height());
-            // The host's resize events run the layout and repaint the frame in here.
-            waitForEvents();
-        }
+        if (canPlaceWindows())
+            followEdges(grips, frame, at);
+        else
+            // Where only the compositor may place windows and the pointer, it resizes.
+            SendMessageA(host->hWnd(), WM_NCLBUTTONDOWN, sizingHitCode(grips), 0);
     }
     if (!host)
         return;
@@ -200,12 +216,31 @@ void xVistaForm::resizeFromEdges() {
     host->Refresh();
 }
 
+void xVistaForm::followEdges(const EdgeGrips& grips, QRectF frame, QPointF at) {
+    const QPointer<Form> host = HostWindow;
+    const QSizeF edgeZone(EdgeZoneX, EdgeZoneY);
+    const QSizeF pixel(TwipsPerPixelX, TwipsPerPixelY);
+    SetCursorTwips(snappedPointer(grips, frame, at, pixel));
+    const QPointF start = GetCursorTwips();
+    while (host && leftButtonDown()) {
+        const QRectF current(host->Left(), host->Top(), host->Width(), host->Height());
+        const QRectF resized =
+            resizedFrame(grips, current, start, GetCursorTwips(), edgeZone, pixel);
+        if (resized != current)
+            host->Move(resized.left(), resized.top(), resized.width(), resized.height());
+        // The host's resize events run the layout and repaint the frame in here.
+        waitForEvents();
+    }
+}
+
 void xVistaForm::released() {
     if (titleDragArmed_) {
         titleDragArmed_ = false;
         if (HostWindow)
             setPointer(*HostWindow, PointerDefault);
     }
+    if (std::exchange(pressBecameMove_, false))
+        return;
     if (flags_.MinimiseHover && showMinimiseButton_) {
         if (HostWindow)
             HostWindow->setWindowState(StateMinimised);
@@ -227,10 +262,19 @@ void xVistaForm::toggleMaximised() {
                                                                                : StateMaximised);
 }
 
-void xVistaForm::pollPointer() {
+bool xVistaForm::pointerOnTitleBar() const {
+    // Where the compositor places the windows, the program's idea of where they are on the
+    // screen need not match the screen (native Wayland tells it nothing): the pointer is on
+    // the title bar when it last came onto it and has not left it.
+    if (!canPlaceWindows())
+        return picForm->underMouse();
     POINT pointer;
     GetCursorPos(&pointer);
-    if (WindowFromPoint(pointer) == picForm->hWnd()) {
+    return WindowFromPoint(pointer) == picForm->hWnd();
+}
+
+void xVistaForm::pollPointer() {
+    if (pointerOnTitleBar()) {
         HoverCleared = false;
     } else {
         flags_.clear();

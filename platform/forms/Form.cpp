@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
@@ -273,7 +274,9 @@ void Form::setFont(const QFont& font) {
 
 int Form::WindowState() const {
     const Qt::WindowStates state = windowState();
-    if (state & Qt::WindowMinimized)
+    // A window manager can restore a minimised window without the toolkit noticing: a window
+    // on the screen is not minimised.
+    if (state & Qt::WindowMinimized && !(windowHandle() && windowHandle()->isExposed()))
         return 1;
     return state & Qt::WindowMaximized ? 2 : 0;
 }
@@ -281,6 +284,9 @@ int Form::WindowState() const {
 void Form::setWindowState(int state) {
     switch (state) {
     case 1:
+        // Minimising a window the toolkit still counts as minimised would do nothing.
+        if (windowState() & Qt::WindowMinimized)
+            QWidget::setWindowState(windowState() & ~Qt::WindowMinimized);
         showMinimized();
         break;
     case 2:

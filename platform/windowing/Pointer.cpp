@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace dorvak {
 
@@ -43,6 +45,80 @@ void cancelCaptureWhenBlocked(QWidget* window) {
         window->installEventFilter(new CaptureCancel(window));
 }
 
+// A press goes where it would go had the capture holder seen the pointer arrive. A press can
+// come with no move before it (a touch, a pointer that jumped): the holder is shown the move
+// first, so that it can let the capture go. And the window system hands a press to the window
+// that held the pointer grab when the press happened, even when the move just before it ended
+// the grab: such a press is passed on to the window under the pointer.
+class CapturedPressRouting : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (!window || event->type() != QEvent::MouseButtonPress || passingOn_)
+            return false;
+        const auto& press = static_cast<const QMouseEvent&>(*event);
+        const QPoint at = press.globalPosition().toPoint();
+        showPointerToHolder(press, *window);
+
+        if (QWidget::mouseGrabber() || QApplication::activePopupWidget())
+            return false;
+        QWindow* under = windowUnder(at);
+        if (!under || under == window || isBlocked(*under))
+            return false;
+        QMouseEvent passed(press.type(), under->mapFromGlobal(at), at, press.button(),
+                           press.buttons(), press.modifiers(), press.pointingDevice());
+        passingOn_ = true;
+        QCoreApplication::sendEvent(under, &passed);
+        passingOn_ = false;
+        // The platform asked to activate the window it handed the press to; the window
+        // pressed is the one to be active.
+        under->requestActivate();
+        return true;
+    }
+
+private:
+    static void showPointerToHolder(const QMouseEvent& press, const QWindow& pressed) {
+        QWidget* holder = QWidget::mouseGrabber();
+        const QPoint at = press.globalPosition().toPoint();
+        if (!holder || holder->rect().contains(holder->mapFromGlobal(at)))
+            return;
+        QMouseEvent move(QEvent::MouseMove, holder->mapFromGlobal(at), at, Qt::NoButton,
+                         press.buttons() & ~press.button(), press.modifiers(),
+                         press.pointingDevice());
+        QCoreApplication::sendEvent(holder, &move);
+        // A press on another window than the holder's is not the holder's, whatever the
+        // pointer position the holder read.
+        if (QWidget::mouseGrabber() == holder && holder->window()->windowHandle() != &pressed)
+            holder->releaseMouse();
+    }
+
+    // The active window when the point is on it: the window system may already be raising
+    // the window the press was handed to, for that very press. Otherwise the topmost.
+    static QWindow* windowUnder(QPoint at) {
+        QWindow* active = QGuiApplication::focusWindow();
+        if (active && active->isVisible() && active->geometry().contains(at))
+            return active;
+        return QGuiApplication::topLevelAt(at);
+    }
+
+    static bool isBlocked(const QWindow& window) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return modal && modal->windowHandle() != &window;
+    }
+
+    bool passingOn_ = false;
+};
+
+void routeCapturedPresses() {
+    if (!qApp->findChild<CapturedPressRouting*>(QString(), Qt::FindDirectChildrenOnly))
+        qApp->installEventFilter(new CapturedPressRouting(qApp));
+}
+
 } // namespace
 
 bool GetCursorPos(POINT* position) {
@@ -78,6 +154,7 @@ HWND SetCapture(HWND hWnd) {
         return previous;
     if (QWidget::mouseGrabber() != widget) {
         cancelCaptureWhenBlocked(widget->window());
+        routeCapturedPresses();
         widget->grabMouse();
     }
     return previous;

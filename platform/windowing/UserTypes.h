@@ -38,7 +38,26 @@ inline constexpr unsigned LWA_COLORKEY = 0x1;
 inline constexpr unsigned LWA_ALPHA = 0x2;
 
 inline constexpr unsigned WM_NCLBUTTONDOWN = 0xA1;
+// A screen point as a mouse message's lParam: x in the low word, y in the high one, signed.
+inline constexpr std::intptr_t MAKELPARAM(int x, int y) {
+    return std::intptr_t(std::uint32_t(std::uint16_t(x)) | std::uint32_t(std::uint16_t(y)) << 16);
+}
+inline constexpr int GET_X_LPARAM(std::intptr_t lParam) {
+    return std::int16_t(lParam & 0xFFFF);
+}
+inline constexpr int GET_Y_LPARAM(std::intptr_t lParam) {
+    return std::int16_t(lParam >> 16 & 0xFFFF);
+}
+
 inline constexpr std::uintptr_t HTCAPTION = 2;
+inline constexpr std::uintptr_t HTLEFT = 10;
+inline constexpr std::uintptr_t HTRIGHT = 11;
+inline constexpr std::uintptr_t HTTOP = 12;
+inline constexpr std::uintptr_t HTTOPLEFT = 13;
+inline constexpr std::uintptr_t HTTOPRIGHT = 14;
+inline constexpr std::uintptr_t HTBOTTOM = 15;
+inline constexpr std::uintptr_t HTBOTTOMLEFT = 16;
+inline constexpr std::uintptr_t HTBOTTOMRIGHT = 17;
 
 inline constexpr int VK_LBUTTON = 0x01;
 inline constexpr int VK_RBUTTON = 0x02;

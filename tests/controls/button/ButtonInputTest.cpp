@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -95,6 +96,43 @@ TEST_F(ButtonInput, LeavingWhileHeldSpringsTheFaceBackAndComingBackOnlyHovers) {
     EXPECT_TRUE(*state().IsMouseOver);
     EXPECT_FALSE(state().IsPressed);
     release();
+}
+
+TEST_F(ButtonInput, APressArrivingWithoutAMoveFromAnotherWindowsButtonStillClicks) {
+    // A second window, apart from the first, with a button of its own.
+    QWidget other;
+    other.setGeometry(500, 300, 200, 100);
+    auto* target = new Button(ControlSite{nullptr, &other, QStringLiteral("Button2"), -1});
+    target->setGeometry(10, 10, 81, 33);
+    target->start(PropertyBag());
+    int clicks = 0;
+    target->Click.connect([&clicks] { ++clicks; });
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    const QPoint onTarget = target->mapToGlobal(QPoint(20, 10));
+    QWindow* first = host.window.windowHandle();
+    QWindow* second = other.windowHandle();
+
+    // The pointer rests on the first button, which holds the capture to see it leave, and the
+    // other button is pressed at once, with no move seen before (a touch, or a compositor
+    // that reports only the pointer's arrival): the pointer still reads as on the first.
+    moveTo({20, 10});
+    ASSERT_TRUE(captured());
+    QTest::mousePress(second, Qt::LeftButton, {}, second->mapFromGlobal(onTarget));
+    QTest::mouseRelease(second, Qt::LeftButton, {}, second->mapFromGlobal(onTarget));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(captured());
+
+    // The move reaches the holder, which lets the capture go; but the press is handed to the
+    // window that held the pointer grab when it happened, as an X server does.
+    moveTo({20, 10});
+    ASSERT_TRUE(captured());
+    moveTo(button().mapFromGlobal(onTarget));
+    ASSERT_FALSE(captured());
+    QTest::mousePress(first, Qt::LeftButton, {}, first->mapFromGlobal(onTarget));
+    QTest::mouseRelease(second, Qt::LeftButton, {}, second->mapFromGlobal(onTarget));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(log, Log{}) << "the first button was never pressed";
 }
 
 TEST_F(ButtonInput, TheColumnAndRowJustPastTheFaceStillCountAsInside) {

@@ -6,6 +6,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/Timer.h"
+#include "platform/windowing/UserTypes.h"
 
 #include <QCursor>
 #include <QDeadlineTimer>
@@ -58,23 +59,45 @@ TEST(SkinEdgeGrips, PressesGripTheEdgesAndResizingKeepsAMinimumSize) {
     // The right grip is the edge zone itself, narrower than the pointer's sizing zone.
     EXPECT_FALSE(gripsAt({8900, 3000}, size, zone).right);
 
-    // The pointer goes onto the gripped edge.
+    // Where the compositor resizes, it is told the gripped edges.
+    EXPECT_EQ(sizingHitCode(corner), HTBOTTOMRIGHT);
+    EXPECT_EQ(sizingHitCode(left), HTLEFT);
+    EXPECT_EQ(sizingHitCode(gripsAt({30, 10}, size, zone)), HTTOPLEFT);
+    EXPECT_EQ(sizingHitCode(gripsAt({8950, 10}, size, zone)), HTTOPRIGHT);
+    EXPECT_EQ(sizingHitCode(gripsAt({30, 5950}, size, zone)), HTBOTTOMLEFT);
+    EXPECT_EQ(sizingHitCode(gripsAt({4000, 10}, size, zone)), HTTOP);
+    EXPECT_EQ(sizingHitCode(gripsAt({4000, 5950}, size, zone)), HTBOTTOM);
+    EXPECT_EQ(sizingHitCode(gripsAt({8950, 3000}, size, zone)), HTRIGHT);
+    EXPECT_EQ(sizingHitCode(gripsAt({4000, 3000}, size, zone)), 0u);
+
+    // The pointer goes onto the outermost pixel of each gripped edge.
+    const QSizeF pixel(15, 15);
     const QRectF frame(15000, 9000, 9000, 6000);
-    EXPECT_EQ(snappedPointer(corner, frame, {8950, 5950}), QPointF(15000 + 8950, 15000));
-    EXPECT_EQ(snappedPointer(left, frame, {30, 3000}), QPointF(15000, 12000));
+    EXPECT_EQ(snappedPointer(corner, frame, {8950, 5950}, pixel), QPointF(23985, 14985));
+    EXPECT_EQ(snappedPointer(left, frame, {30, 3000}, pixel), QPointF(15000, 12000));
+
+    // A corner gripped without moving the pointer leaves the frame as it was: each snap keeps
+    // the other axis's, so the corner is under the pointer and the opposite one stays.
+    for (const QPointF at :
+         {QPointF(30, 40), QPointF(8950, 40), QPointF(30, 5950), QPointF(8950, 5950)}) {
+        const EdgeGrips grips = gripsAt(at, size, zone);
+        const QPointF snapped = snappedPointer(grips, frame, at, pixel);
+        EXPECT_EQ(resizedFrame(grips, frame, snapped, snapped, zone, pixel), frame)
+            << at.x() << "," << at.y();
+    }
 
     // Dragging the bottom-right corner follows the pointer.
-    EXPECT_EQ(resizedFrame(corner, frame, {24000, 15000}, {25500, 16500}, zone),
+    EXPECT_EQ(resizedFrame(corner, frame, {23985, 14985}, {25485, 16485}, zone, pixel),
               QRectF(15000, 9000, 10500, 7500));
     // Dragging the left edge right moves it while the right edge stays...
-    EXPECT_EQ(resizedFrame(left, frame, {15000, 12000}, {21000, 12000}, zone),
+    EXPECT_EQ(resizedFrame(left, frame, {15000, 12000}, {21000, 12000}, zone, pixel),
               QRectF(21000, 9000, 3000, 6000));
     // ...until the window would be 10 pixels wide or less: then nothing changes.
-    EXPECT_EQ(resizedFrame(left, frame, {15000, 12000}, {23850, 12000}, zone), frame);
-    EXPECT_EQ(resizedFrame(left, frame, {15000, 12000}, {23849, 12000}, zone),
+    EXPECT_EQ(resizedFrame(left, frame, {15000, 12000}, {23850, 12000}, zone, pixel), frame);
+    EXPECT_EQ(resizedFrame(left, frame, {15000, 12000}, {23849, 12000}, zone, pixel),
               QRectF(23849, 9000, 151, 6000));
     const EdgeGrips top = gripsAt({4000, 10}, size, zone);
-    EXPECT_EQ(resizedFrame(top, frame, {19000, 9000}, {19000, 7000}, zone),
+    EXPECT_EQ(resizedFrame(top, frame, {19000, 9000}, {19000, 7000}, zone, pixel),
               QRectF(15000, 7000, 9000, 8000));
 }
 
@@ -155,27 +178,58 @@ TEST_F(CaptionInput, ThePollingTimerShowsHoverAndClearsItOnceThePointerLeaves) {
     EXPECT_TRUE(host.skin().pointerTimer()->Enabled());
 }
 
-TEST_F(CaptionInput, OnlyAPressOnTheCaptionAwayFromTheButtonsArmsTheMove) {
-    // The move itself starts at the first pointer move with the button held; until then the
-    // pointer shows the move shape, and a release without moving only takes it back.
+TEST_F(CaptionInput, ATitleDragMovesTheWindowByTheWholeDragAndEndsAsAMove) {
+    // On the caption, and where the drag zone overlaps the minimise button's hit rectangle
+    // (label twips 7665 < W − 1500, and ≥ W − 1570): that press presses the button too, but
+    // once it has moved the window its release minimises nothing.
+    for (const QPoint press : {onCaption(), QPoint(511, 5)}) {
+        Form& form = host.form();
+        const QPoint start = form.pos();
+        move(press);
+        const QPoint pointer = caption().mapToGlobal(press);
+        QTest::mousePress(&caption(), Qt::LeftButton, {}, press);
+        // The press only arms the move, so that a double-click stays one.
+        EXPECT_EQ(form.MousePointer(), PointerMove);
+        EXPECT_EQ(form.pos(), start);
+        // The move waits for the release inside the first step of the pointer.
+        QTimer::singleShot(0, [&] {
+            QCursor::setPos(pointer + QPoint(40, 30));
+            QTRY_COMPARE_WITH_TIMEOUT(form.pos(), start + QPoint(40, 30), 2000);
+            QTest::mouseRelease(&caption(), Qt::LeftButton, {}, press);
+        });
+        move(press + QPoint(3, 2), Qt::LeftButton);
+        EXPECT_EQ(form.pos(), start + QPoint(40, 30)) << press.x();
+        EXPECT_EQ(caption().mapToGlobal(press), pointer + QPoint(40, 30))
+            << "the pressed point is under the pointer, the first step not lost";
+        EXPECT_EQ(form.MousePointer(), PointerDefault);
+        EXPECT_FALSE(host.skin().buttonFlags().MinimisePressed);
+        EXPECT_EQ(form.WindowState(), 0);
+        EXPECT_FALSE(host.formUnloaded());
+    }
+}
+
+TEST_F(CaptionInput, APressAndReleaseWithoutAMoveOnTheCaptionMovesNothing) {
     const QPoint start = host.form().pos();
     move(onCaption());
     QTest::mousePress(&caption(), Qt::LeftButton, {}, onCaption());
-    EXPECT_EQ(host.form().MousePointer(), PointerMove);
     QTest::mouseRelease(&caption(), Qt::LeftButton, {}, onCaption());
     EXPECT_EQ(host.form().MousePointer(), PointerDefault);
     EXPECT_EQ(host.form().pos(), start);
+}
 
+TEST_F(CaptionInput, OnlyAPressWithTheLeftButtonAwayFromTheCaptionButtonsMoves) {
     // W − 1500 and beyond belongs to the caption buttons, even below their hit rectangles.
+    const QPoint start = host.form().pos();
     const QPoint besideMinimise(516, 20); // label twips 7740 ≥ W − 1500, 300 > 240
     move(besideMinimise);
     QTest::mousePress(&caption(), Qt::LeftButton, {}, besideMinimise);
     EXPECT_EQ(host.form().MousePointer(), PointerDefault);
     QTest::mouseRelease(&caption(), Qt::LeftButton, {}, besideMinimise);
-    // A right press arms nothing.
+    // A right press moves nothing either.
     QTest::mousePress(&caption(), Qt::RightButton, {}, onCaption());
     EXPECT_EQ(host.form().MousePointer(), PointerDefault);
     QTest::mouseRelease(&caption(), Qt::RightButton, {}, onCaption());
+    EXPECT_EQ(host.form().pos(), start);
 }
 
 TEST_F(CaptionInput, DraggingTheBottomRightCornerResizesTheHostAndItsFrame) {
@@ -198,12 +252,24 @@ TEST_F(CaptionInput, DraggingTheBottomRightCornerResizesTheHostAndItsFrame) {
     releaser.start(10);
     QTest::mousePress(&form, Qt::LeftButton, {}, press);
 
-    // The size is the pointer's distance from the top-left corner.
-    EXPECT_EQ(form.size(), before + QSize(38, 28));
+    // The corner pixel is under the pointer: pressed two pixels in, moved by (40, 30).
+    EXPECT_EQ(form.size(), before + QSize(39, 29));
     const QImage& frame = form.surface().image();
     const OleColor outer = host.skin().colours().OuterLineColour;
-    EXPECT_EQ(plainFromPixel(frame.pixel(before.width() + 37, 300)), outer);
-    EXPECT_EQ(plainFromPixel(frame.pixel(300, before.height() + 27)), outer);
+    EXPECT_EQ(plainFromPixel(frame.pixel(before.width() + 38, 300)), outer);
+    EXPECT_EQ(plainFromPixel(frame.pixel(300, before.height() + 28)), outer);
+}
+
+TEST_F(CaptionInput, AWindowStillCountedMinimisedWhileItShowsTracksItsButtons) {
+    // The window manager restored the window without the toolkit noticing (seen under
+    // openbox): the window shows and takes input, but the toolkit's state reads minimised.
+    host.form().QWidget::setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(host.form().windowHandle()->isExposed());
+    EXPECT_EQ(host.form().WindowState(), 0);
+    move(onMinimise());
+    EXPECT_TRUE(host.skin().buttonFlags().MinimiseHover);
+    QTest::mouseClick(&caption(), Qt::LeftButton, {}, onMinimise());
+    EXPECT_TRUE(host.form().windowState() & Qt::WindowMinimized);
 }
 
 TEST_F(CaptionInput, ADoubleClickOnTheCaptionMaximisesAndRestores) {

@@ -103,22 +103,32 @@ TEST_F(ShownForm, HandCursorShowsUntilThePointerLeaves) {
 
 TEST_F(ShownForm, CaptionDragMovesTheWindowUntilTheButtonIsReleased) {
     const QPoint start = form.pos();
-    QCursor::setPos(picture->mapToGlobal(QPoint(50, 10)));
+    const QPoint pressed = picture->mapToGlobal(QPoint(50, 10));
+    QCursor::setPos(pressed);
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(50, 10));
+    // The drag starts once the pointer has gone a first step; the window still follows the
+    // whole way from the press.
+    QCursor::setPos(pressed + QPoint(3, 2));
 
     // The drag happens while SendMessageA waits inside its own loop.
-    QTimer::singleShot(0, picture, [this] {
-        QCursor::setPos(picture->mapToGlobal(QPoint(50, 10)) + QPoint(40, 25));
+    QTimer::singleShot(0, picture, [&] {
+        QCursor::setPos(pressed + QPoint(40, 25));
         QTest::mouseMove(picture, QPoint(90, 35));
         QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(90, 35));
     });
-    EXPECT_EQ(SendMessageA(formHandle, WM_NCLBUTTONDOWN, HTCAPTION, 0), 0);
+    const std::intptr_t at = MAKELPARAM(pressed.x(), pressed.y());
+    EXPECT_EQ(SendMessageA(formHandle, WM_NCLBUTTONDOWN, HTCAPTION, at), 0);
     EXPECT_EQ(form.pos(), start + QPoint(40, 25));
     EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
 
     // Without the button down there is nothing to drag: returns at once.
-    EXPECT_EQ(SendMessageA(formHandle, WM_NCLBUTTONDOWN, HTCAPTION, 0), 0);
+    EXPECT_EQ(SendMessageA(formHandle, WM_NCLBUTTONDOWN, HTCAPTION, at), 0);
+    EXPECT_EQ(SendMessageA(formHandle, WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, at), 0);
     EXPECT_EQ(form.pos(), start + QPoint(40, 25));
+    // Screen points off the top-left of the screen survive the packing.
+    EXPECT_EQ(GET_X_LPARAM(MAKELPARAM(-3, 700)), -3);
+    EXPECT_EQ(GET_Y_LPARAM(MAKELPARAM(-3, 700)), 700);
+    EXPECT_EQ(GET_Y_LPARAM(MAKELPARAM(1200, -40)), -40);
 }
 
 } // namespace
