@@ -24,7 +24,7 @@ with accessibility_bus(), virtual_display(), Program(sys.argv[1], ACCESSIBLE) as
         "Label7": " Oleyyy! Plakaya düşmüssün!",
         "Label20": "34 İSTANBUL",
     }
-    eventually(lambda: label_captions(LABELS) == expected, timeout=20)
+    eventually(lambda: label_captions(LABELS) == expected)
     captions = label_captions(LABELS) or {}
     for name, caption in expected.items():
         check(captions.get(name) == caption, "%s reads %r" % (name, captions.get(name)))

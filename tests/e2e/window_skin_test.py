@@ -33,7 +33,7 @@ def drag(window, start, by):
             str(y + travelled[0] * sign(by[1])))
         return geometry(window) != before
 
-    wait_until(followed, "the window to follow the pointer", timeout=10)
+    wait_until(followed, "the window to follow the pointer")
     run("xdotool", "mousemove", "--sync", str(x + by[0]), str(y + by[1]))
     settled = [None]
 
@@ -41,7 +41,7 @@ def drag(window, start, by):
         now, settled[0] = settled[0], geometry(window)
         return now == settled[0]
 
-    wait_until(still, "the window to settle", timeout=10, interval=0.2)
+    wait_until(still, "the window to settle", interval=0.2)
     run("xdotool", "mouseup", "1")
     return travelled[0]
 
@@ -68,7 +68,7 @@ def press_caption_button(window, from_right):
 
     resting = shot()
     run("xdotool", "mousemove", "--window", window, str(x), str(TITLE_BAR_Y))
-    wait_until(lambda: shot() != resting, "the button's hover look", timeout=10)
+    wait_until(lambda: shot() != resting, "the button's hover look")
     run("xdotool", "click", "1")
 
 
@@ -93,12 +93,12 @@ with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
     screen = tuple(int(v) for v in run("xdotool", "getdisplaygeometry").split())
     run("xdotool", "mousemove", "--window", window, "200", str(TITLE_BAR_Y), "click",
         "--repeat", "2", "--delay", "80", "1")
-    check(wait_until(lambda: geometry(window)[2:] == screen or None, "the window to maximise",
-                     timeout=10), "a double-click on the title bar maximises the window")
+    check(wait_until(lambda: geometry(window)[2:] == screen or None, "the window to maximise"),
+          "a double-click on the title bar maximises the window")
     run("xdotool", "mousemove", "--window", window, "200", str(TITLE_BAR_Y), "click",
         "--repeat", "2", "--delay", "80", "1")
     check(wait_until(lambda: geometry(window) == (x, y, width, height) or None,
-                     "the window to restore", timeout=10), "a second double-click restores it")
+                     "the window to restore"), "a second double-click restores it")
 
     press_caption_button(window, MINIMISE_FROM_RIGHT)
     wait_until(lambda: window not in windows_titled(MAIN_TITLE), "the window to minimise")
