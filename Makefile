@@ -3,14 +3,13 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build sanitize fuzz package
+.PHONY: run test build sanitize fuzz package
 
-deps:
-	@bash scripts/install-deps.sh
-
-build: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	@cmake --build $(BUILD) -j$(JOBS)
+# The program alone, from the packages building and running it need.
+build:
+	@bash scripts/install-deps.sh run
+	@bash scripts/configure.sh $(BUILD) run $(CMAKE_FLAGS)
+	@cmake --build $(BUILD) -j$(JOBS) --target dorvak
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -20,15 +19,21 @@ run: build
 	fi
 	@$(BUILD)/app/dorvak
 
-test: build
+# Everything, with the test tools, warnings as errors; then every test.
+test:
+	@bash scripts/install-deps.sh test
+	@bash scripts/configure.sh $(BUILD) test $(CMAKE_FLAGS)
+	@cmake --build $(BUILD) -j$(JOBS)
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # The unit and window tests again under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-sanitize/), and the fuzzers for a bounded time (build-fuzz/, FUZZ_SECONDS each).
-sanitize: deps
+sanitize:
+	@bash scripts/install-deps.sh test
 	@bash scripts/sanitizer-tests.sh
 
-fuzz: deps
+fuzz:
+	@bash scripts/install-deps.sh test
 	@bash scripts/run-fuzzers.sh
 
 # The Debian package, in $(BUILD)/package/.

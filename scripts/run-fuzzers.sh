@@ -11,7 +11,7 @@ fuzzers=(date_parsing_fuzzer number_conversion_fuzzer design_reader_fuzzer)
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DDORVAK_FUZZ=ON -DDORVAK_BENCHMARKS=OFF >/dev/null
+        -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DDORVAK_WERROR=ON -DDORVAK_FUZZ=ON >/dev/null
 fi
 cmake --build "$build" -j"${JOBS:-2}" --target "${fuzzers[@]}"
 

@@ -10,7 +10,8 @@ jobs=${JOBS:-2}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-        -DDORVAK_SANITIZE=ON -DDORVAK_BENCHMARKS=OFF >/dev/null
+        -DBUILD_TESTING=ON -DDORVAK_WERROR=ON -DDORVAK_SANITIZE=ON -DDORVAK_BENCHMARKS=OFF \
+        >/dev/null
 fi
 cmake --build "$build" -j"$jobs"
 
@@ -20,10 +21,11 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # to fix.
 export LSAN_OPTIONS=suppressions=$PWD/scripts/sanitizer-leaks.supp:print_suppressions=0
 
-# The end-to-end tests drive the normal build; here every other test runs. The tests that start
-# the browser engine run apart: the engine frees some of its own objects with a size that
-# AddressSanitizer, not seeing how the engine was built, takes for a mismatch.
+# The end-to-end tests and the package checks take the normal build; here every other test
+# runs. The tests that start the browser engine run apart: the engine frees some of its own
+# objects with a size that AddressSanitizer, not seeing how the engine was built, takes for a
+# mismatch.
 browser='^(WebBrowserTest|StartUpWindow)[.]'
-ctest --test-dir "$build" --output-on-failure -j"$jobs" -LE e2e -E "$browser"
+ctest --test-dir "$build" --output-on-failure -j"$jobs" -LE 'e2e|package' -E "$browser"
 ASAN_OPTIONS=$ASAN_OPTIONS:new_delete_type_mismatch=0 \
-    ctest --test-dir "$build" --output-on-failure -j"$jobs" -LE e2e -R "$browser"
+    ctest --test-dir "$build" --output-on-failure -j"$jobs" -LE 'e2e|package' -R "$browser"

@@ -3,13 +3,7 @@
 # the program counts down to). Fixed seeds and stripped metadata make every run give the same files.
 set -euo pipefail
 cd "$(dirname "$0")"
-
-khaki_light='#ddd3a6'
-khaki='#c4b683'
-olive='#55632e'
-olive_dark='#2f3a1a'
-sun='#f3a531'
-sun_light='#ffd77a'
+. ./palette.sh
 
 # A low-contrast camouflage texture: blurred plasma cut into four olive and khaki tones.
 camouflage() { # width height seed output

@@ -213,8 +213,8 @@ TEST(Provinces, EveryPlateCodeFromOneToEightyOneExceptFiftyFiveInOrder) {
         if (expectedCode == 55)
             ++expectedCode;
         EXPECT_EQ(province.code, expectedCode);
-        const std::string prefix =
-            (expectedCode < 10 ? "0" : "") + std::to_string(expectedCode) + " ";
+        std::string prefix = expectedCode < 10 ? "0" : "";
+        prefix += std::to_string(expectedCode) + " ";
         EXPECT_EQ(province.text.substr(0, 3), prefix) << province.text;
         EXPECT_GT(province.text.size(), 4u);
         ++expectedCode;

@@ -18,7 +18,7 @@ LEAVE_NOT_TAKEN = "Ya izin kullanmadın, yada kullandığın izinleri silmeyi un
 
 def reads(frame, caption, expected):
     """Whether the names read right after the caption come to be the expected ones."""
-    return eventually(lambda: read_after(frame, caption, len(expected)) == expected, timeout=20)
+    return eventually(lambda: read_after(frame, caption, len(expected)) == expected)
 
 
 with accessibility_bus(), virtual_display(), Program(sys.argv[1], ACCESSIBLE) as program:
@@ -31,7 +31,7 @@ with accessibility_bus(), virtual_display(), Program(sys.argv[1], ACCESSIBLE) as
     type_into(main, "Kaç Ay:", "1")
     type_into(main, "Sülüs Tarihi:", "04.01.2025")
     press(main, "Şafak Hesapla")
-    check(eventually(lambda: text_of(main, "Teskere Tarihi:") == "04.02.2025", timeout=20),
+    check(eventually(lambda: text_of(main, "Teskere Tarihi:") == "04.02.2025"),
           "the discharge date reads 04.02.2025")
     check(reads(main, "İzin Kullandıysan:", ["34", "Gün Kaldı..."]), "34 days left")
     check(reads(main, "İzin Kullanmadıysan:", ["4", "Gün Kaldı..."]), "4 days without the leave")

@@ -52,7 +52,7 @@ def unmarked(program, *captions):
 
 def counts_read(program, days_left, days_without_leave):
     expected = {"Label5": days_left, "Label18": days_without_leave}
-    return eventually(lambda: label_captions(COUNTS) == expected, timeout=20)
+    return eventually(lambda: label_captions(COUNTS) == expected)
 
 
 def paste(program, point, text):

@@ -38,8 +38,7 @@ def rest_on(window, name):
     run("xdotool", "mousemove", "--window", window, "300", "80")
     away = wait_until(lambda: crop(window, box), "the button's picture")
     run("xdotool", "mousemove", "--window", window, str(point[0]), str(point[1]))
-    wait_until(lambda: crop(window, box) != away, "%s to show the pointer on it" % name,
-               timeout=10)
+    wait_until(lambda: crop(window, box) != away, "%s to show the pointer on it" % name)
 
 
 def jump_and_press(window, x, y):

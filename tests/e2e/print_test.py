@@ -8,8 +8,8 @@ import subprocess
 import sys
 import time
 
-from dorvak_e2e import (COMMAND2, RED, Program, calculate, chart_shows, check, fail, run,
-                        virtual_display, wait_until)
+from dorvak_e2e import (COMMAND2, PATIENCE, RED, Program, calculate, chart_shows, check, fail,
+                        run, virtual_display, wait_until)
 
 QUEUE = "Dorvak-PDF"
 SKIPPED = 77  # CTest reports the test as skipped
@@ -87,11 +87,12 @@ try:
         calculate(program, "31.01.2025")
         check(chart_shows(program, RED), "red chart before printing")
         program.click(COMMAND2)
-        pdf = wait_until(lambda: finished_pdf(before), "the printed PDF", timeout=90)
+        # CUPS-PDF writes the page through Ghostscript, slow on a busy machine.
+        pdf = wait_until(lambda: finished_pdf(before), "the printed PDF", timeout=2 * PATIENCE)
         check(True, "printed to " + pdf)
         # The chart is 89 x 105 pixels of red on screen; the page shows the window at its size.
         check(red_pixels(pdf) > 6000, "the red status chart is on the printed page")
 finally:
     if scheduler:
         scheduler.terminate()
-        scheduler.wait(timeout=30)
+        scheduler.wait(timeout=PATIENCE)

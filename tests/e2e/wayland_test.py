@@ -14,7 +14,8 @@ import subprocess
 import sys
 import tempfile
 
-from dorvak_e2e import check, eventually, run, virtual_display, wait_until
+from dorvak_e2e import (PATIENCE, START_UP_SECONDS, check, eventually, run, virtual_display,
+                        wait_until)
 
 # weston's output, smaller than the 1024 × 768 virtual screen so that the pointer can leave it:
 # weston's X11 backend moves its own pointer by the X pointer's steps and takes the X pointer's
@@ -89,7 +90,7 @@ def settled(find, what):
         now, last[0] = last[0], find()
         return now == last[0] and now
 
-    return wait_until(still, what, timeout=20, interval=0.3)
+    return wait_until(still, what, interval=0.3)
 
 
 def pointer_to(x, y):
@@ -178,7 +179,7 @@ def whole_session(executable, xwayland):
     kind = "through XWayland" if xwayland else "on Wayland itself"
     with weston(xwayland) as session, program(executable, session) as process:
         pointer_to(OUTPUT[0] - 5, OUTPUT[1] - 5)  # weston's pointer starts mid-screen
-        start_up = wait_until(start_up_window, "the start-up window", timeout=60, interval=0.5)
+        start_up = wait_until(start_up_window, "the start-up window", interval=0.5)
         centre = ((OUTPUT[0] - START_UP_SIZE[0]) // 2, (OUTPUT[1] - START_UP_SIZE[1]) // 2)
         # weston places the start-up window itself, although it asks to be centred.
         print("%s: start-up window at %s; centred would be %s" % (kind, start_up, centre))
@@ -186,7 +187,7 @@ def whole_session(executable, xwayland):
               and 0 <= start_up[1] and start_up[1] + start_up[3] <= OUTPUT[1],
               "%s: the start-up window shows whole" % kind)
 
-        wait_until(main_window, "the main window", timeout=90)
+        wait_until(main_window, "the main window", timeout=START_UP_SECONDS + PATIENCE)
         x, y, width, height = settled(main_window, "the main window to settle")
         print("%s: main window at %s" % (kind, (x, y, width, height)))
         check((width, height) == MAIN_SIZE, "%s: the main window shows whole" % kind)

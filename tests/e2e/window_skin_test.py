@@ -7,8 +7,8 @@ restores the window; its minimise button minimises it and its close button ends 
 import subprocess
 import sys
 
-from dorvak_e2e import (MAIN_TITLE, Program, check, geometry, run, virtual_display, wait_until,
-                        window_manager, windows_titled)
+from dorvak_e2e import (MAIN_TITLE, PATIENCE, Program, check, geometry, run, virtual_display,
+                        wait_until, window_manager, windows_titled)
 
 TITLE_BAR_Y = 13  # pixels: the middle of the 26-pixel title bar and of its caption buttons
 CAPTION_X = 200
@@ -30,7 +30,7 @@ def settled(window):
         now, last[0] = last[0], geometry(window)
         return now == last[0] and now
 
-    return wait_until(still, "the window to settle", timeout=10, interval=0.2)
+    return wait_until(still, "the window to settle", interval=0.2)
 
 
 def drag(window, start, by):
@@ -59,7 +59,7 @@ def press_caption_button(window, from_right):
 
     resting = shot()
     run("xdotool", "mousemove", "--window", window, str(x), str(TITLE_BAR_Y))
-    wait_until(lambda: shot() != resting, "the button's hover look", timeout=10)
+    wait_until(lambda: shot() != resting, "the button's hover look")
     run("xdotool", "click", "1")
 
 
@@ -125,12 +125,12 @@ with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
     screen = tuple(int(v) for v in run("xdotool", "getdisplaygeometry").split())
     run("xdotool", "mousemove", "--window", window, str(CAPTION_X), str(TITLE_BAR_Y), "click",
         "--repeat", "2", "--delay", "80", "1")
-    check(wait_until(lambda: geometry(window)[2:] == screen or None, "the window to maximise",
-                     timeout=10), "a double-click on the title bar maximises the window")
+    check(wait_until(lambda: geometry(window)[2:] == screen or None, "the window to maximise"),
+          "a double-click on the title bar maximises the window")
     run("xdotool", "mousemove", "--window", window, str(CAPTION_X), str(TITLE_BAR_Y), "click",
         "--repeat", "2", "--delay", "80", "1")
     check(wait_until(lambda: geometry(window) == (x, y, width, height) or None,
-                     "the window to restore", timeout=10), "a second double-click restores it")
+                     "the window to restore"), "a second double-click restores it")
 
     press_caption_button(window, MINIMISE_FROM_RIGHT)
     wait_until(lambda: window not in windows_titled(MAIN_TITLE), "the window to minimise")
@@ -141,4 +141,4 @@ with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
           "the minimised window comes back when activated")
 
     press_caption_button(window, CLOSE_FROM_RIGHT)
-    check(program.process.wait(timeout=30) == 0, "the close button ends the program")
+    check(program.process.wait(timeout=PATIENCE) == 0, "the close button ends the program")

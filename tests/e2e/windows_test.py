@@ -5,8 +5,8 @@ About window is closed too. Runs inside dbus-run-session, for the accessibility 
 
 import sys
 
-from dorvak_e2e import (ABOUT_TITLE, ACCESSIBLE, COMMAND2, MAIN_TITLE, RED, TEXT3, Program,
-                        accessibility_bus, calculate, centre, chart_shows, check,
+from dorvak_e2e import (ABOUT_TITLE, ACCESSIBLE, COMMAND2, MAIN_TITLE, PATIENCE, RED, TEXT3,
+                        Program, accessibility_bus, calculate, centre, chart_shows, check,
                         label_captions, virtual_display, wait_until, windows_titled)
 
 ABOUT_BUTTON = centre(6480, 7680, 1215, 495)  # "Hakkında"
@@ -42,4 +42,5 @@ with accessibility_bus(), virtual_display(), Program(sys.argv[1], NO_PRINT_SERVE
           "the program runs on with the About window after the main window closed")
     x, y = ABOUT_CLOSE
     program.click_in(about[0], x, y)
-    check(program.process.wait(timeout=30) == 0, "closing the About window ends the program")
+    check(program.process.wait(timeout=PATIENCE) == 0,
+          "closing the About window ends the program")
