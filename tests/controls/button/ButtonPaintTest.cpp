@@ -278,6 +278,42 @@ TEST(ButtonPaint, CaptionColouringBlendsAcrossTheWholeFace) {
     EXPECT_FALSE(inkBox(host.face(), translateColor(0x80000012)).isNull());
 }
 
+// The caption is shaped once and every pass draws from that: a new caption or font must show
+// at once, exactly as on a button that never showed the old one.
+TEST(ButtonPaint, ANewCaptionOrFontShowsAsOnAButtonThatNeverHadTheOldOne) {
+    const QString tamam = QStringLiteral("Tamam"), iptal = QString::fromUtf8("İptal");
+    QFont larger(QStringLiteral("DejaVu Sans"));
+    larger.setPixelSize(14);
+    const auto outlined = [](Button& b) {
+        plainFace(b);
+        b.setEffectColor(green);
+        b.setCaptionEffect(3); // ten passes of the caption
+    };
+    const auto drawnAlone = [&](const QString& caption, const QFont* font) {
+        ButtonHost host;
+        outlined(*host.button);
+        if (font)
+            host.button->setFont(*font);
+        host.button->setCaption(caption);
+        return host.face().copy();
+    };
+    const QImage tamamAlone = drawnAlone(tamam, nullptr);
+    const QImage iptalAlone = drawnAlone(iptal, nullptr);
+    const QImage iptalLarger = drawnAlone(iptal, &larger);
+    ASSERT_NE(tamamAlone, iptalAlone);
+    ASSERT_NE(iptalAlone, iptalLarger);
+
+    ButtonHost host;
+    Button& b = *host.button;
+    outlined(b);
+    b.setCaption(tamam);
+    EXPECT_EQ(host.face(), tamamAlone);
+    b.setCaption(iptal);
+    EXPECT_EQ(host.face(), iptalAlone);
+    b.setFont(larger);
+    EXPECT_EQ(host.face(), iptalLarger);
+}
+
 QImage solid(int width, int height, QRgb color) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
