@@ -95,12 +95,13 @@ void ButtonPainter::markFocus() {
         !button_.FocusRect || !button_.HasFocus)
         return;
     const OleColor pen = surface_.foreColor();
+    SurfacePixels face(hdc_);
     for (const int start : {3, 2}) {
         const int endX = toPixel(SW - start), endY = toPixel(SH - start);
         for (button_.PixelX = start; button_.PixelX <= endX; button_.PixelX += 2)
             for (button_.PixelY = start; button_.PixelY <= endY; button_.PixelY += 2)
-                if (GetPixel(hdc_, button_.PixelX, button_.PixelY) == pen)
-                    SetPixel(hdc_, button_.PixelX, button_.PixelY, 0x000000);
+                if (face.get(button_.PixelX, button_.PixelY) == pen)
+                    face.set(button_.PixelX, button_.PixelY, 0x000000);
     }
 }
 

@@ -80,4 +80,20 @@ OleColor GetPixel(HDC hdc, int x, int y) {
         reinterpret_cast<const std::uint32_t*>(surface->image().constScanLine(y))[x]);
 }
 
+SurfacePixels::SurfacePixels(HDC hdc)
+    : surface_(surfaceFromHdc(hdc)) {
+    if (!surface_ || surface_->image().isNull())
+        return;
+    QImage& image = surface_->image();
+    bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
+    stride_ = image.bytesPerLine() / 4;
+    width_ = image.width();
+    height_ = image.height();
+}
+
+SurfacePixels::~SurfacePixels() {
+    if (surface_ && left_ <= right_)
+        surface_->markChanged(QRect(QPoint(left_, top_), QPoint(right_, bottom_)));
+}
+
 } // namespace dorvak

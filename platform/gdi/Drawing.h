@@ -3,6 +3,11 @@
 #include "platform/gdi/Color.h"
 #include "platform/gdi/GdiTypes.h"
 
+#include <QtGlobal>
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 namespace dorvak {
 
 // One-pixel outlines in the surface's fore colour, with the classic rasteriser's exact
@@ -22,5 +27,45 @@ bool Arc(HDC hdc, int left, int top, int right, int bottom, int startX, int star
 OleColor SetPixel(HDC hdc, int x, int y, OleColor color);
 // The plain colour at (x, y), or invalidColor outside the image.
 OleColor GetPixel(HDC hdc, int x, int y);
+
+class Surface;
+
+// GetPixel and SetPixel for a pass over many pixels of one surface, with the same results
+// and the device context looked up once instead of once per pixel. Nothing else draws on
+// the surface while it lives; what it wrote is reported changed when it ends.
+class SurfacePixels {
+public:
+    explicit SurfacePixels(HDC hdc);
+    ~SurfacePixels();
+    SurfacePixels(const SurfacePixels&) = delete;
+    SurfacePixels& operator=(const SurfacePixels&) = delete;
+
+    OleColor get(int x, int y) const {
+        return inside(x, y) ? plainFromPixel(bits_[y * stride_ + x]) : invalidColor;
+    }
+    OleColor set(int x, int y, OleColor color) {
+        const std::optional<OleColor> plain = plainColor(color);
+        if (!plain || !inside(x, y))
+            return invalidColor;
+        bits_[y * stride_ + x] = pixelFromPlain(*plain);
+        left_ = std::min(left_, x);
+        right_ = std::max(right_, x);
+        top_ = std::min(top_, y);
+        bottom_ = std::max(bottom_, y);
+        return *plain;
+    }
+
+private:
+    bool inside(int x, int y) const {
+        return unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_);
+    }
+
+    Surface* surface_;
+    std::uint32_t* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    int left_ = INT_MAX, right_ = INT_MIN, top_ = INT_MAX, bottom_ = INT_MIN;
+};
 
 } // namespace dorvak

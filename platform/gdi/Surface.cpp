@@ -149,6 +149,10 @@ void Surface::setPicture(const QImage& picture) {
 }
 
 void Surface::cls() {
+    // The mask picture may share the image; clearing needs none of the old pixels, so a
+    // shared image is replaced rather than copied first.
+    if (!image_.isNull() && !image_.isDetached())
+        image_ = blankImage(image_.width(), image_.height());
     image_.fill(pixelFromPlain(translateColor(backColor_)));
     if (!picture_.isNull() && !image_.isNull()) {
         QPainter painter(&image_);
