@@ -186,7 +186,7 @@ void ButtonPainter::colourCaption() {
     SurfacePixels face(hdc_);
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {
-            if (face.get(x, y) != K)
+            if (!face.matches(x, y, K))
                 continue;
             const double t = across ? x / SW : y / SH;
             face.set(x, y,

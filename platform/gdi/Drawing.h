@@ -3,6 +3,7 @@
 #include "platform/gdi/Color.h"
 #include "platform/gdi/GdiTypes.h"
 
+#include <QRect>
 #include <QtGlobal>
 #include <algorithm>
 #include <climits>
@@ -43,21 +44,35 @@ public:
     OleColor get(int x, int y) const {
         return inside(x, y) ? plainFromPixel(bits_[y * stride_ + x]) : invalidColor;
     }
+    // get(x, y) == color, without converting the pixel: what a scan for one colour asks.
+    bool matches(int x, int y, OleColor color) const {
+        constexpr std::uint32_t rgbBits = 0x00FFFFFF;
+        if (!inside(x, y))
+            return color == invalidColor;
+        return color <= rgbBits &&
+               (bits_[y * stride_ + x] & rgbBits) == (pixelFromPlain(color) & rgbBits);
+    }
     OleColor set(int x, int y, OleColor color) {
         const std::optional<OleColor> plain = plainColor(color);
         if (!plain || !inside(x, y))
             return invalidColor;
         bits_[y * stride_ + x] = pixelFromPlain(*plain);
-        left_ = std::min(left_, x);
-        right_ = std::max(right_, x);
-        top_ = std::min(top_, y);
-        bottom_ = std::max(bottom_, y);
+        written(x, y);
         return *plain;
     }
+    // For the points of the area from its top-left corner on, stepX and stepY apart:
+    // set(x, y, to) where get(x, y) == from.
+    void replace(const QRect& area, int stepX, int stepY, OleColor from, OleColor to);
 
 private:
     bool inside(int x, int y) const {
         return unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_);
+    }
+    void written(int x, int y) {
+        left_ = std::min(left_, x);
+        right_ = std::max(right_, x);
+        top_ = std::min(top_, y);
+        bottom_ = std::max(bottom_, y);
     }
 
     Surface* surface_;

@@ -412,6 +412,18 @@ TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
     EXPECT_EQ(host.pixel(1, 1), 0xF7D7BDu) << "focus edge 4";
 }
 
+TEST(ButtonPaint, TheFocusCountersKeepTheValuesTheMarkingLoopsLeaveThemAt) {
+    ButtonHost host;
+    Button& b = *host.button;
+    b.setCaption(QString());
+    ASSERT_TRUE(host.show());
+    b.setFocus();
+    ASSERT_TRUE(b.state().HasFocus);
+    // 81 × 33: the second pass counts the columns 2 to 79 and the rows 2 to 31 by twos.
+    EXPECT_EQ(b.state().PixelX, 80);
+    EXPECT_EQ(b.state().PixelY, 32);
+}
+
 TEST(ButtonPaint, StyleFourFramesTheFocusedCaption) {
     ButtonHost host;
     Button& b = *host.button;

@@ -223,7 +223,7 @@ TEST(Pixels, APassGivesTheAnswersOfGetAndSetPixelAndReportsWhatItWrote) {
     auto byCall = paper(4, 3);
     auto byPass = paper(4, 3);
     const QPoint probes[] = {{0, 0}, {3, 2}, {2, 1}, {4, 0}, {0, 3}, {-1, 1}, {1, -1}};
-    const OleColor colours[] = {0x00336699, 0x80000010, 0x80000077, 0xFFFFFFFF, black};
+    const OleColor colours[] = {0x00336699, 0x80000010, 0x80000077, 0xFFFFFFFF, black, white};
     byPass->refresh(); // the first clear
     std::vector<QRegion> refreshed;
     byPass->setRefreshHandler([&](const QRegion& changed) { refreshed.push_back(changed); });
@@ -238,6 +238,10 @@ TEST(Pixels, APassGivesTheAnswersOfGetAndSetPixelAndReportsWhatItWrote) {
             EXPECT_EQ(pass.set(at.x(), at.y(), colour),
                       SetPixel(byCall->hdc(), at.x(), at.y(), colour));
             EXPECT_EQ(pass.get(at.x(), at.y()), GetPixel(byCall->hdc(), at.x(), at.y()));
+            for (const OleColor asked : colours)
+                EXPECT_EQ(pass.matches(at.x(), at.y(), asked),
+                          GetPixel(byCall->hdc(), at.x(), at.y()) == asked)
+                    << std::hex << asked;
         }
     }
     EXPECT_EQ(byPass->image(), byCall->image());
@@ -248,6 +252,23 @@ TEST(Pixels, APassGivesTheAnswersOfGetAndSetPixelAndReportsWhatItWrote) {
     SurfacePixels stale(0xDEAD);
     EXPECT_EQ(stale.get(0, 0), invalidColor);
     EXPECT_EQ(stale.set(0, 0, black), invalidColor);
+}
+
+TEST(Pixels, ReplacingAColourVisitsTheLatticeOfTheAreaAndNothingElse) {
+    // The focus marking's lattice: every other pixel from (1, 1), reaching past the edges.
+    auto surface = paper(6, 4);
+    surface->setBackColor(0x00336699);
+    SetPixel(surface->hdc(), 3, 3, white);
+    {
+        SurfacePixels pass(surface->hdc());
+        pass.replace(QRect(QPoint(-3, -1), QPoint(9, 9)), 2, 2, 0x00336699, black);
+        pass.replace(QRect(0, 0, 6, 4), 1, 1, 0x80000012, white); // no pixel is a system colour
+        pass.replace(QRect(0, 0, 6, 4), 1, 1, 0x00336699, 0x80000099); // nor becomes one
+    }
+    EXPECT_EQ(pixelMap(surface->image(), black, 0x00336699), rows("......", //
+                                                                  ".#.#.#", //
+                                                                  "......", //
+                                                                  ".#.?.#"));
 }
 
 TEST(Raster, FillPixelsSetsExactlyTheCountGiven) {
