@@ -385,13 +385,19 @@ TEST(ButtonPaint, TheHandCursorIsMadeCurrentWhileFocusedOrHoveredAtRest) {
     EXPECT_EQ(b.cursor().shape(), Qt::PointingHandCursor);
 }
 
+// A new button of 81 × 33 without a caption, focused.
+bool focusWithoutCaption(ButtonHost& host) {
+    host.button->setCaption(QString());
+    if (!host.show())
+        return false;
+    host.button->setFocus();
+    return host.button->state().HasFocus;
+}
+
 TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
     ButtonHost host;
     Button& b = *host.button;
-    b.setCaption(QString());
-    ASSERT_TRUE(host.show());
-    b.setFocus();
-    ASSERT_TRUE(b.state().HasFocus);
+    ASSERT_TRUE(focusWithoutCaption(host));
     // Style 1: the grey outline from (4,4) to (75,28), every other pixel black.
     std::string top;
     for (int x = 3; x <= 10; ++x)
@@ -414,14 +420,10 @@ TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
 
 TEST(ButtonPaint, TheFocusCountersKeepTheValuesTheMarkingLoopsLeaveThemAt) {
     ButtonHost host;
-    Button& b = *host.button;
-    b.setCaption(QString());
-    ASSERT_TRUE(host.show());
-    b.setFocus();
-    ASSERT_TRUE(b.state().HasFocus);
-    // 81 × 33: the second pass counts the columns 2 to 79 and the rows 2 to 31 by twos.
-    EXPECT_EQ(b.state().PixelX, 80);
-    EXPECT_EQ(b.state().PixelY, 32);
+    ASSERT_TRUE(focusWithoutCaption(host));
+    // The second pass counts the columns 2 to 79 and the rows 2 to 31 by twos.
+    EXPECT_EQ(host.button->state().PixelX, 80);
+    EXPECT_EQ(host.button->state().PixelY, 32);
 }
 
 TEST(ButtonPaint, StyleFourFramesTheFocusedCaption) {

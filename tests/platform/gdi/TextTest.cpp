@@ -13,6 +13,33 @@
 namespace dorvak {
 namespace {
 
+// A face of fonts-wine, registered with the font database while this lives.
+class WineFace {
+public:
+    explicit WineFace(const char* file)
+        : path_(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file))
+        , id_(installed() ? QFontDatabase::addApplicationFont(path_) : -1) {}
+    ~WineFace() {
+        if (id_ >= 0)
+            QFontDatabase::removeApplicationFont(id_);
+    }
+    WineFace(const WineFace&) = delete;
+    WineFace& operator=(const WineFace&) = delete;
+
+    bool installed() const { return QFile::exists(path_); }
+    bool registered() const { return id_ >= 0; }
+    // At the designed 8.25 points.
+    QFont font() const {
+        QFont font(QFontDatabase::applicationFontFamilies(id_).value(0));
+        font.setPointSizeF(8.25);
+        return font;
+    }
+
+private:
+    QString path_;
+    int id_;
+};
+
 TEST(CodePage, TurkishLettersMapToWindows1254AndTheRestBecomesAQuestionMark) {
     const std::string bytes = toSystemCodePage(std::string_view("Çıkış Ğğİş €ü ✓日"));
     EXPECT_EQ(bytes, "\xC7\xFD"
@@ -76,13 +103,11 @@ int inkRuns(const Surface& surface) {
 }
 
 TEST(TextOutA, SmallTahomaKeepsTheDotlessIApartFromItsNeighbours) {
-    const QString face = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-    if (!QFile::exists(face))
+    const WineFace tahoma("tahoma.ttf");
+    if (!tahoma.installed())
         GTEST_SKIP() << "the Tahoma face of fonts-wine is not installed";
-    const int id = QFontDatabase::addApplicationFont(face);
-    ASSERT_GE(id, 0);
-    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
-    font.setPointSizeF(8.25);
+    ASSERT_TRUE(tahoma.registered());
+    const QFont font = tahoma.font();
 
     // "ıi" is two strokes with a gap; light hinting drew the second on the column next to
     // the first, so captions such as "Yazdır" lost their dotless i.
@@ -93,7 +118,6 @@ TEST(TextOutA, SmallTahomaKeepsTheDotlessIApartFromItsNeighbours) {
     const std::string bytes = toSystemCodePage(QString::fromUtf8("ıi"));
     ASSERT_TRUE(TextOutA(surface.hdc(), 5, 2, bytes.data(), int(bytes.size())));
     EXPECT_EQ(inkRuns(surface), 2);
-    QFontDatabase::removeApplicationFont(id);
 }
 
 // The ink of one letter drawn with TextOutA: the set of inked pixels.
@@ -115,13 +139,11 @@ std::set<std::pair<int, int>> inkOf(const QString& letter, const QFont& font) {
 }
 
 TEST(TextOutA, TahomasCapitalDottedIIsItsIWithADotAboveIt) {
-    const QString face = QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf");
-    if (!QFile::exists(face))
+    const WineFace tahoma("tahomabd.ttf");
+    if (!tahoma.installed())
         GTEST_SKIP() << "the bold Tahoma face of fonts-wine is not installed";
-    const int id = QFontDatabase::addApplicationFont(face);
-    ASSERT_GE(id, 0);
-    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
-    font.setPointSizeF(8.25);
+    ASSERT_TRUE(tahoma.registered());
+    QFont font = tahoma.font();
     font.setBold(true);
 
     // The face draws İ as a narrow bar at the left of its advance; the caption shows the
@@ -146,7 +168,6 @@ TEST(TextOutA, TahomasCapitalDottedIIsItsIWithADotAboveIt) {
     }
     for (const auto& pixel : dot)
         EXPECT_TRUE(pixel.first > left && pixel.first < right) << "the dot over the stem";
-    QFontDatabase::removeApplicationFont(id);
 }
 
 QImage blankAt96Dpi(int width, int height, QRgb fill = 0xFFFFFFFF) {
@@ -207,17 +228,14 @@ TEST(InkedLine, FillsThePixelsPaintingTheShapedTextWouldWherever) {
     // Antialiased, as above 1×: the line paints its glyphs on every pass.
     expectInkAsPainted(QString::fromUtf8("Şafak İzin"), designTextFont(font, 2.0), true);
 
-    const QString face = QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf");
-    if (!QFile::exists(face))
+    const WineFace tahoma("tahomabd.ttf");
+    if (!tahoma.installed())
         GTEST_SKIP() << "the bold Tahoma face of fonts-wine is not installed";
-    const int id = QFontDatabase::addApplicationFont(face);
-    ASSERT_GE(id, 0);
-    QFont tahoma(QFontDatabase::applicationFontFamilies(id).value(0));
-    tahoma.setPointSizeF(8.25);
-    tahoma.setBold(true);
+    ASSERT_TRUE(tahoma.registered());
+    QFont bold = tahoma.font();
+    bold.setBold(true);
     // The mended İ: its dot is drawn clipped, the clip landing outside the image at -4.
-    expectInkAsPainted(QString::fromUtf8("İzin Süresi"), designTextFont(tahoma, 1.0), false);
-    QFontDatabase::removeApplicationFont(id);
+    expectInkAsPainted(QString::fromUtf8("İzin Süresi"), designTextFont(bold, 1.0), false);
 }
 
 // What one call of TextOutA on a new surface draws, and the extent it measures.
@@ -257,19 +275,17 @@ TEST(TextOutA, DrawsTheTextAndFontOfEachCallAlsoAfterAFaceWasRegistered) {
     EXPECT_EQ(draw(iptal), drawnAlone(iptal, larger));
     EXPECT_NE(drawnAlone(iptal, larger), drawnAlone(iptal, font));
 
-    const QString file = QStringLiteral("/usr/share/wine/fonts/fixedsys.ttf");
-    if (!QFile::exists(file))
-        GTEST_SKIP() << "the Fixedsys face of fonts-wine is not installed";
     QFont fixedsys(QStringLiteral("Fixedsys"));
     fixedsys.setPointSize(9);
     surface.setFont(fixedsys);
     const auto standIn = draw(tamam); // the family is not known yet
-    const int id = QFontDatabase::addApplicationFont(file);
-    ASSERT_GE(id, 0);
+    const WineFace face("fixedsys.ttf");
+    if (!face.installed())
+        GTEST_SKIP() << "the Fixedsys face of fonts-wine is not installed";
+    ASSERT_TRUE(face.registered());
     const auto registered = drawnAlone(tamam, fixedsys);
     EXPECT_NE(registered, standIn) << "the registered face draws otherwise";
     EXPECT_EQ(draw(tamam), registered);
-    QFontDatabase::removeApplicationFont(id);
 }
 
 // A label's text drawn by a kept WrappedText, against one laid out for this paint alone.
