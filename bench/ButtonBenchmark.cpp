@@ -1,13 +1,19 @@
 // A full repaint of the main window's "Şafak Hesapla" button, restored from its saved design,
-// at rest, hovered and focused.
+// at rest, hovered and focused; beside it, the peer it is measured against: Qt's own push
+// button of the same size, caption and font, painted by the Fusion style into an image.
 #include "controls/button/Button.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/DesignValues.h"
 #include "platform/forms/FormDesign.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -26,19 +32,37 @@ ControlDesign savedCommand1() {
     return {};
 }
 
+QRect placeOf(const ControlDesign& design) {
+    return QRect(10, 10, int(design.width / 15), int(design.height / 15));
+}
+
+// Shows the window and gives the control the focus or takes it away; the window hands its
+// first control the focus when it is shown.
+void settleFocus(QWidget& window, QWidget& control, Look look) {
+    window.show();
+    QApplication::processEvents();
+    if (look == Look::Focused)
+        control.setFocus();
+    else
+        control.clearFocus();
+    QApplication::processEvents();
+}
+
+void report(benchmark::State& state, const QWidget& control, bool hovered, bool focused) {
+    state.counters["hovered"] = hovered;
+    state.counters["focused"] = focused;
+    state.SetLabel(
+        QStringLiteral("%1x%2").arg(control.width()).arg(control.height()).toStdString());
+}
+
 void repaint(benchmark::State& state, Look look) {
     const ControlDesign design = savedCommand1();
     QWidget window;
     window.resize(300, 200);
     auto* button = new Button(ControlSite{nullptr, &window, design.name, -1});
-    button->setGeometry(10, 10, int(design.width / 15), int(design.height / 15));
+    button->setGeometry(placeOf(design));
     button->start(PropertyBag(design.bag));
-    window.show();
-    QApplication::processEvents(); // the window hands its first control the focus
-    if (look == Look::Focused)
-        button->setFocus();
-    else
-        button->clearFocus();
+    settleFocus(window, *button, look);
     if (look == Look::Hovered) {
         const QPoint inside(20, 20);
         QCursor::setPos(button->mapToGlobal(inside));
@@ -50,15 +74,37 @@ void repaint(benchmark::State& state, Look look) {
     const QString caption = button->Caption();
     for (auto _ : state)
         button->setCaption(caption); // every setter repaints the whole face
-    state.counters["hovered"] = button->state().mouseOver();
-    state.counters["focused"] = button->state().HasFocus;
-    state.SetLabel(
-        QStringLiteral("%1x%2").arg(button->width()).arg(button->height()).toStdString());
+    report(state, *button, button->state().mouseOver(), button->state().HasFocus);
+}
+
+void fusionPushButton(benchmark::State& state, Look look) {
+    const ControlDesign design = savedCommand1();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QWidget window;
+    window.resize(300, 200);
+    auto* button = new QPushButton(design.bag.value(QLatin1String("caption")).toString(), &window);
+    button->setStyle(fusion.get());
+    button->setFont(fontFromJson(design.bag.value(QLatin1String("font"))));
+    button->setGeometry(placeOf(design));
+    settleFocus(window, *button, look);
+    // What the window system sets when the pointer enters; Fusion then draws the hover look.
+    button->setAttribute(Qt::WA_UnderMouse, look == Look::Hovered);
+    // Fusion frames the focused button only when the focus came by keyboard.
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+    QImage image(button->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        button->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    report(state, *button, button->underMouse(), button->hasFocus());
 }
 
 BENCHMARK_CAPTURE(repaint, rest, Look::Rest)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(repaint, hovered, Look::Hovered)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(repaint, focused, Look::Focused)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fusionPushButton, rest, Look::Rest)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fusionPushButton, hovered, Look::Hovered)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fusionPushButton, focused, Look::Focused)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace dorvak

@@ -97,13 +97,14 @@ void ButtonPainter::drawPicture() {
 // turns grey.
 void ButtonPainter::greyPicture(int channelShift) {
     const PixelBox& box = button_.PictureRect;
+    SurfacePixels face(hdc_);
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {
-            const OleColor pixel = GetPixel(hdc_, x, y);
+            const OleColor pixel = face.get(x, y);
             if (pixel == button_.BackColor)
                 continue;
             const int grey = int(pixel >> channelShift & 0xFF);
-            SetPixel(hdc_, x, y, rgb(grey, grey, grey));
+            face.set(x, y, rgb(grey, grey, grey));
         }
     }
 }
@@ -182,12 +183,13 @@ void ButtonPainter::colourCaption() {
 
     const OleColor K = surface_.foreColor();
     const PixelBox& box = button_.CaptionRect;
+    SurfacePixels face(hdc_);
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {
-            if (GetPixel(hdc_, x, y) != K)
+            if (!face.matches(x, y, K))
                 continue;
             const double t = across ? x / SW : y / SH;
-            SetPixel(hdc_, x, y,
+            face.set(x, y,
                      rgb(blend(from.red, to.red, t), blend(from.green, to.green, t),
                          blendStep(from.blue, to.blue, t)));
         }

@@ -15,6 +15,11 @@ namespace {
 // them is safe.
 constexpr double minimumTwips = 375;
 
+// Where a loop counting from first by step leaves its counter: at the first value past last.
+int pastLast(int first, int last, int step) {
+    return last < first ? first : first + ((last - first) / step + 1) * step;
+}
+
 } // namespace
 
 ButtonPainter::ButtonPainter(ButtonState& button, UserControl& control)
@@ -95,12 +100,14 @@ void ButtonPainter::markFocus() {
         !button_.FocusRect || !button_.HasFocus)
         return;
     const OleColor pen = surface_.foreColor();
+    SurfacePixels face(hdc_);
     for (const int start : {3, 2}) {
         const int endX = toPixel(SW - start), endY = toPixel(SH - start);
-        for (button_.PixelX = start; button_.PixelX <= endX; button_.PixelX += 2)
-            for (button_.PixelY = start; button_.PixelY <= endY; button_.PixelY += 2)
-                if (GetPixel(hdc_, button_.PixelX, button_.PixelY) == pen)
-                    SetPixel(hdc_, button_.PixelX, button_.PixelY, 0x000000);
+        face.replace(QRect(QPoint(start, start), QPoint(endX, endY)), 2, 2, pen, 0x000000);
+        // The counters as the loops over the columns and, inside, the rows leave them.
+        if (endX >= start)
+            button_.PixelY = pastLast(start, endY, 2);
+        button_.PixelX = pastLast(start, endX, 2);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "platform/gdi/Text.h"
 
 #include <QPainter>
-#include <QTextLayout>
 
 namespace dorvak {
 
@@ -51,26 +50,10 @@ void Label::applyColours() {
 }
 
 void Label::paintEvent(QPaintEvent*) {
-    const QFont font = designTextFont(this->font(), devicePixelRatioF());
-    const LineMetrics metrics = designLineMetrics(font, this);
-    QTextLayout layout(text(), font, this);
-    QTextOption option(QLabel::alignment() & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (qreal top = 0;; top += metrics.height) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(width());
-        line.setPosition(QPointF(0, top + metrics.ascent - line.ascent()));
-    }
-    layout.endLayout();
-
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    for (int i = 0; i < layout.lineCount(); ++i)
-        ShapedText(layout.lineAt(i).glyphRuns(), devicePixelRatioF()).draw(painter, QPointF());
+    text_.draw(painter, text(), designTextFont(font(), devicePixelRatioF()), width(),
+               QLabel::alignment() & Qt::AlignHorizontal_Mask, this);
 }
 
 bool Label::event(QEvent* event) {

@@ -3,6 +3,7 @@
 #include "platform/forms/MouseEvents.h"
 #include "platform/forms/Placement.h"
 #include "platform/gdi/Color.h"
+#include "platform/gdi/Text.h"
 
 #include <QLabel>
 
@@ -49,6 +50,7 @@ protected:
 private:
     void applyColours();
 
+    WrappedText text_; // laid out for the last paint
     OleColor foreColor_ = 0x80000012;
     OleColor backColor_ = 0x8000000F;
     int backStyle_ = 0;

@@ -36,8 +36,13 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QRegion area = event->region();
     if (surface_.backStyle() == Surface::Transparent)
         area &= surface_.visibleRegion();
-    for (const QRect& rect : area)
+    for (const QRect& rect : area) {
+        // Clipped to the rectangle alone, the raster engine copies rows; under the region the
+        // paint is clipped to (the widget less its opaque children) it blends pixel by pixel,
+        // a large surface on worker threads that the paint then waits for.
+        painter.setClipRect(rect);
         painter.drawImage(rect.topLeft(), surface_.image(), rect);
+    }
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {

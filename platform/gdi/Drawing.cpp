@@ -80,4 +80,45 @@ OleColor GetPixel(HDC hdc, int x, int y) {
         reinterpret_cast<const std::uint32_t*>(surface->image().constScanLine(y))[x]);
 }
 
+SurfacePixels::SurfacePixels(HDC hdc)
+    : surface_(surfaceFromHdc(hdc)) {
+    if (!surface_ || surface_->image().isNull())
+        return;
+    QImage& image = surface_->image();
+    bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
+    stride_ = image.bytesPerLine() / 4;
+    width_ = image.width();
+    height_ = image.height();
+}
+
+void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor from, OleColor to) {
+    const std::optional<OleColor> plainTo = plainColor(to);
+    // No pixel holds a colour that is not plain; outside the image nothing is set.
+    if (!plainTo || from > 0xFFFFFFu || stepX < 1 || stepY < 1)
+        return;
+    // The first points of the lattice inside the image.
+    const auto firstInside = [](int first, int step) {
+        return first >= 0 ? first : first + (-first + step - 1) / step * step;
+    };
+    const int left = firstInside(area.left(), stepX), top = firstInside(area.top(), stepY);
+    const int right = std::min(area.right(), width_ - 1);
+    const int bottom = std::min(area.bottom(), height_ - 1);
+    constexpr std::uint32_t rgbBits = 0x00FFFFFF;
+    const std::uint32_t match = pixelFromPlain(from) & rgbBits, pixel = pixelFromPlain(*plainTo);
+    for (int y = top; y <= bottom; y += stepY) {
+        std::uint32_t* row = bits_ + y * stride_;
+        for (int x = left; x <= right; x += stepX) {
+            if ((row[x] & rgbBits) == match) {
+                row[x] = pixel;
+                written(x, y);
+            }
+        }
+    }
+}
+
+SurfacePixels::~SurfacePixels() {
+    if (surface_ && left_ <= right_)
+        surface_->markChanged(QRect(QPoint(left_, top_), QPoint(right_, bottom_)));
+}
+
 } // namespace dorvak

@@ -3,6 +3,12 @@
 #include "platform/gdi/Color.h"
 #include "platform/gdi/GdiTypes.h"
 
+#include <QRect>
+#include <QtGlobal>
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 namespace dorvak {
 
 // One-pixel outlines in the surface's fore colour, with the classic rasteriser's exact
@@ -22,5 +28,59 @@ bool Arc(HDC hdc, int left, int top, int right, int bottom, int startX, int star
 OleColor SetPixel(HDC hdc, int x, int y, OleColor color);
 // The plain colour at (x, y), or invalidColor outside the image.
 OleColor GetPixel(HDC hdc, int x, int y);
+
+class Surface;
+
+// GetPixel and SetPixel for a pass over many pixels of one surface, with the same results
+// and the device context looked up once instead of once per pixel. Nothing else draws on
+// the surface while it lives; what it wrote is reported changed when it ends.
+class SurfacePixels {
+public:
+    explicit SurfacePixels(HDC hdc);
+    ~SurfacePixels();
+    SurfacePixels(const SurfacePixels&) = delete;
+    SurfacePixels& operator=(const SurfacePixels&) = delete;
+
+    OleColor get(int x, int y) const {
+        return inside(x, y) ? plainFromPixel(bits_[y * stride_ + x]) : invalidColor;
+    }
+    // get(x, y) == color, without converting the pixel: what a scan for one colour asks.
+    bool matches(int x, int y, OleColor color) const {
+        constexpr std::uint32_t rgbBits = 0x00FFFFFF;
+        if (!inside(x, y))
+            return color == invalidColor;
+        return color <= rgbBits &&
+               (bits_[y * stride_ + x] & rgbBits) == (pixelFromPlain(color) & rgbBits);
+    }
+    OleColor set(int x, int y, OleColor color) {
+        const std::optional<OleColor> plain = plainColor(color);
+        if (!plain || !inside(x, y))
+            return invalidColor;
+        bits_[y * stride_ + x] = pixelFromPlain(*plain);
+        written(x, y);
+        return *plain;
+    }
+    // For the points of the area from its top-left corner on, stepX and stepY apart:
+    // set(x, y, to) where get(x, y) == from.
+    void replace(const QRect& area, int stepX, int stepY, OleColor from, OleColor to);
+
+private:
+    bool inside(int x, int y) const {
+        return unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_);
+    }
+    void written(int x, int y) {
+        left_ = std::min(left_, x);
+        right_ = std::max(right_, x);
+        top_ = std::min(top_, y);
+        bottom_ = std::max(bottom_, y);
+    }
+
+    Surface* surface_;
+    std::uint32_t* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    int left_ = INT_MAX, right_ = INT_MIN, top_ = INT_MAX, bottom_ = INT_MIN;
+};
 
 } // namespace dorvak

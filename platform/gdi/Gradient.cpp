@@ -1,5 +1,6 @@
 #include "platform/gdi/Gradient.h"
 
+#include "platform/gdi/Raster.h"
 #include "platform/gdi/Surface.h"
 
 #include <algorithm>
@@ -35,21 +36,20 @@ void fillRect(QImage& image, TRIVERTEX first, TRIVERTEX second, bool horizontal)
     if (clipped.isEmpty())
         return;
 
+    auto* bits = reinterpret_cast<std::uint32_t*>(image.bits()) + clipped.left();
+    const qsizetype stride = image.bytesPerLine() / 4;
     if (horizontal) {
         const std::int64_t length = second.x - first.x;
         std::vector<std::uint32_t> row(std::size_t(clipped.width()));
         for (int x = clipped.left(); x <= clipped.right(); ++x)
             row[std::size_t(x - clipped.left())] = blend(first, second, x - first.x, length);
         for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-            std::copy(row.begin(), row.end(),
-                      reinterpret_cast<std::uint32_t*>(image.scanLine(y)) + clipped.left());
+            std::copy(row.begin(), row.end(), bits + y * stride);
     } else {
         const std::int64_t length = second.y - first.y;
-        for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-            auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-            std::fill(line + clipped.left(), line + clipped.right() + 1,
-                      blend(first, second, y - first.y, length));
-        }
+        for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+            fillPixels(bits + y * stride, clipped.width(),
+                       blend(first, second, y - first.y, length));
     }
 }
 

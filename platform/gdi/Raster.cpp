@@ -100,7 +100,7 @@ void Raster::span(QPoint from, QPoint to) {
         const int last = from.x() < to.x() ? to.x() - 1 : from.x();
         const int left = std::max(first, 0), right = std::min(last, width_ - 1);
         if (left <= right)
-            std::fill(bits_ + y * stride_ + left, bits_ + y * stride_ + right + 1, pixel_);
+            fillPixels(bits_ + y * stride_ + left, right - left + 1, pixel_);
         return;
     }
     const int x = from.x();

@@ -4,9 +4,23 @@
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 namespace dorvak {
+
+// Sets count pixels from `to` on, two at a time: spans and gradient rows are the bulk of
+// what a repaint writes.
+inline void fillPixels(std::uint32_t* to, qsizetype count, std::uint32_t pixel) {
+    const std::uint64_t pair = std::uint64_t(pixel) << 32 | pixel;
+    qsizetype i = 0;
+    for (; i + 4 <= count; i += 4) {
+        std::memcpy(to + i, &pair, sizeof pair);
+        std::memcpy(to + i + 2, &pair, sizeof pair);
+    }
+    for (; i < count; ++i)
+        to[i] = pixel;
+}
 
 // One-pixel solid pen writing straight into the scanlines of a 32-bit image. Pixels
 // outside the image are dropped.

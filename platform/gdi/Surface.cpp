@@ -3,6 +3,7 @@
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/SpanRegion.h"
+#include "platform/gdi/Text.h"
 
 #include <QPainter>
 #include <cmath>
@@ -53,6 +54,7 @@ Surface* surfaceFromHdc(std::uint32_t hdc) {
 
 Surface::Surface(int width, int height)
     : image_(blankImage(width, height))
+    , textFont_(designTextFont(font_, 1.0))
     , penPixel_(pixelFromPlain(translateColor(foreColor_)))
     , hdc_(deviceContexts().add(this)) {
     cls();
@@ -60,6 +62,21 @@ Surface::Surface(int width, int height)
 
 Surface::~Surface() {
     deviceContexts().remove(hdc_);
+}
+
+const InkedLine& Surface::inkedLine(std::string_view bytes) {
+    if (!inkedLine_ || !inkedLine_->isFor(bytes, textFont_)) {
+        // Measured at the surface's resolution, also before it has any pixels.
+        QImage reference = image_.isNull() ? blankImage(1, 1) : QImage();
+        inkedLine_ = std::make_unique<InkedLine>(std::string(bytes), textFont_,
+                                                 image_.isNull() ? &reference : &image_);
+    }
+    return *inkedLine_;
+}
+
+void Surface::setFont(const QFont& font) {
+    font_ = font;
+    textFont_ = designTextFont(font, 1.0);
 }
 
 void Surface::resize(int width, int height) {
@@ -132,6 +149,10 @@ void Surface::setPicture(const QImage& picture) {
 }
 
 void Surface::cls() {
+    // The mask picture may share the image; clearing needs none of the old pixels, so a
+    // shared image is replaced rather than copied first.
+    if (!image_.isNull() && !image_.isDetached())
+        image_ = blankImage(image_.width(), image_.height());
     image_.fill(pixelFromPlain(translateColor(backColor_)));
     if (!picture_.isNull() && !image_.isNull()) {
         QPainter painter(&image_);

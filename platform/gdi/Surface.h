@@ -9,9 +9,13 @@
 #include <QRegion>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string_view>
 
 namespace dorvak {
+
+class InkedLine;
 
 // Units of ScaleMode, ScaleX and ScaleY, numbered as the forms runtime numbers them.
 enum class ScaleMode : int {
@@ -71,7 +75,12 @@ public:
     void setBackStyle(BackStyle style);
 
     const QFont& font() const { return font_; }
-    void setFont(const QFont& font) { font_ = font; }
+    void setFont(const QFont& font);
+    // The line of text (system code page) the text calls draw and measure in the surface
+    // font. The last one is kept, so the passes of a paint that draw one caption again and
+    // again shape it once; it is made anew for other text, another font, or a font that
+    // resolves to another face.
+    const InkedLine& inkedLine(std::string_view bytes);
 
     const QImage& picture() const { return picture_; }
     // The background picture, drawn at the top-left corner by cls().
@@ -115,6 +124,8 @@ private:
     // The showing widget asks on every paint and mouse event; worked out once per mask.
     mutable std::optional<QRegion> visibleRegion_;
     QFont font_;
+    QFont textFont_; // the font as the text calls draw in it
+    std::unique_ptr<InkedLine> inkedLine_;
     OleColor backColor_ = 0x8000000F;
     OleColor foreColor_ = 0x80000012;
     OleColor maskColor_ = 0x00C0C0C0;

@@ -1,6 +1,7 @@
 #include "platform/gdi/Text.h"
 
 #include "platform/gdi/CodePage.h"
+#include "platform/gdi/Raster.h"
 #include "platform/gdi/Surface.h"
 
 #include <QFontMetrics>
@@ -8,22 +9,13 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace dorvak {
 
 namespace {
-
-// Measured at the surface's resolution, also before it has any pixels.
-QFontMetrics metricsOf(const QFont& font, const Surface& surface) {
-    if (!surface.image().isNull())
-        return QFontMetrics(font, &surface.image());
-    QImage reference(1, 1, QImage::Format_RGB32);
-    reference.setDotsPerMeterX(surfaceDotsPerMeter);
-    reference.setDotsPerMeterY(surfaceDotsPerMeter);
-    return QFontMetrics(font, &reference);
-}
 
 // One unwrapped line whose baseline lies at the font's (whole-pixel) ascent.
 QList<QGlyphRun> singleLine(const QString& text, const QFont& font, QPaintDevice* device) {
@@ -39,6 +31,12 @@ QList<QGlyphRun> singleLine(const QString& text, const QFont& font, QPaintDevice
     }
     layout.endLayout();
     return line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
+}
+
+// The face a font resolves to now. Registering a font can change it for the same QFont, so
+// whatever is kept of a shaped text is kept together with the face it was shaped in.
+QRawFont resolvedFace(const QFont& font) {
+    return QRawFont::fromFont(font);
 }
 
 // The OS/2 table's Windows ascent and descent, and the head table's units per em.
@@ -130,24 +128,129 @@ void ShapedText::draw(QPainter& painter, QPointF origin) const {
     }
 }
 
+InkedLine::InkedLine(std::string bytes, const QFont& font, QPaintDevice* device)
+    : bytes_(std::move(bytes))
+    , font_(font)
+    , face_(resolvedFace(font_))
+    , shaped_(fromSystemCodePage(bytes_), font_, device) {
+    const QString unicode = fromSystemCodePage(bytes_);
+    const QFontMetrics metrics(font_, device);
+    extent_ = QSize(metrics.horizontalAdvance(unicode), metrics.height());
+    touched_ =
+        QRect(QPoint(), extent_) | metrics.boundingRect(unicode).translated(0, metrics.ascent());
+    recordInk();
+}
+
+bool InkedLine::isFor(std::string_view bytes, const QFont& font) const {
+    return bytes == bytes_ && font == font_ && resolvedFace(font_) == face_;
+}
+
+// Draws the line white on black with room all round, and keeps the rows of white pixels.
+void InkedLine::recordInk() {
+    const int margin = std::max(extent_.height(), 8);
+    const QRect canvasArea = touched_.adjusted(-margin, -margin, margin, margin);
+    constexpr QRgb paper = 0xFF000000, ink = 0xFFFFFFFF;
+    QImage canvas(canvasArea.size(), QImage::Format_RGB32);
+    canvas.fill(paper);
+    {
+        QPainter painter(&canvas);
+        painter.setPen(QColor::fromRgb(ink));
+        shaped_.draw(painter, -canvasArea.topLeft());
+    }
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width();) {
+            if (row[x] != ink) {
+                exactInk_ = exactInk_ && row[x] == paper;
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x < canvas.width() && row[x] == ink)
+                ++x;
+            ink_.push_back(
+                {y + canvasArea.top(), first + canvasArea.left(), x - 1 + canvasArea.left()});
+            touched_ |= QRect(QPoint(ink_.back().first, ink_.back().y),
+                              QPoint(ink_.back().last, ink_.back().y));
+        }
+    }
+}
+
+QRect InkedLine::draw(QImage& image, QPoint at, std::uint32_t pixel) const {
+    const QRect touched = touched_.translated(at);
+    if (!exactInk_) {
+        QPainter painter(&image);
+        painter.setPen(QColor::fromRgb(pixel));
+        shaped_.draw(painter, at);
+        return touched & image.rect();
+    }
+    auto* bits = reinterpret_cast<std::uint32_t*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    // Only a line reaching over an edge needs its runs cut.
+    const bool whole = image.rect().contains(touched);
+    for (const Run& run : ink_) {
+        const int y = at.y() + run.y;
+        int first = at.x() + run.first, last = at.x() + run.last;
+        if (!whole) {
+            if (unsigned(y) >= unsigned(image.height()))
+                continue;
+            first = std::max(first, 0);
+            last = std::min(last, image.width() - 1);
+            if (first > last)
+                continue;
+        }
+        fillPixels(bits + y * stride + first, last - first + 1, pixel);
+    }
+    return touched & image.rect();
+}
+
+void WrappedText::draw(QPainter& painter, const QString& text, const QFont& font, int width,
+                       Qt::Alignment alignment, QPaintDevice* device) {
+    const Key key{text,
+                  font,
+                  width,
+                  alignment,
+                  device->devicePixelRatioF(),
+                  device->logicalDpiX(),
+                  device->logicalDpiY()};
+    // The face is asked of the kept font, which remembers what it resolved to.
+    if (key_ != key || resolvedFace(key_->font) != face_)
+        layOut(key, device);
+    for (const ShapedText& line : lines_)
+        line.draw(painter, QPointF());
+}
+
+void WrappedText::layOut(const Key& key, QPaintDevice* device) {
+    const LineMetrics metrics = designLineMetrics(key.font, device);
+    QTextLayout layout(key.text, key.font, device);
+    QTextOption option(key.alignment);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (qreal top = 0;; top += metrics.height) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(key.width);
+        line.setPosition(QPointF(0, top + metrics.ascent - line.ascent()));
+    }
+    layout.endLayout();
+
+    lines_.clear();
+    for (int i = 0; i < layout.lineCount(); ++i)
+        lines_.emplace_back(layout.lineAt(i).glyphRuns(), key.devicePixelRatio);
+    key_ = key;
+    face_ = resolvedFace(key_->font);
+}
+
 bool TextOutA(HDC hdc, int x, int y, const char* text, int length) {
     Surface* surface = surfaceFromHdc(hdc);
     if (!surface || length < 0 || (length > 0 && !text))
         return false;
     if (surface->image().isNull())
         return true; // nothing to draw on yet
-    const QString unicode = fromSystemCodePage(std::string_view(text, std::size_t(length)));
-    const QFont font = designTextFont(surface->font(), 1.0);
-    const QFontMetrics metrics = metricsOf(font, *surface);
-    const ShapedText shaped(unicode, font, &surface->image());
-
-    QPainter painter(&surface->image());
-    painter.setPen(QColor::fromRgb(surface->penPixel()));
-    shaped.draw(painter, QPointF(x, y));
-
-    const QRect advance(x, y, metrics.horizontalAdvance(unicode), metrics.height());
-    surface->markChanged(advance |
-                         metrics.boundingRect(unicode).translated(x, y + metrics.ascent()));
+    const InkedLine& line = surface->inkedLine(std::string_view(text, std::size_t(length)));
+    surface->markChanged(line.draw(surface->image(), QPoint(x, y), surface->penPixel()));
     return true;
 }
 
@@ -155,9 +258,8 @@ bool GetTextExtentPoint32A(HDC hdc, const char* text, int length, SIZE* size) {
     Surface* surface = surfaceFromHdc(hdc);
     if (!surface || !size || length < 0 || (length > 0 && !text))
         return false;
-    const QFontMetrics metrics = metricsOf(designTextFont(surface->font(), 1.0), *surface);
-    const QString unicode = fromSystemCodePage(std::string_view(text, std::size_t(length)));
-    *size = {metrics.horizontalAdvance(unicode), metrics.height()};
+    const QSize extent = surface->inkedLine(std::string_view(text, std::size_t(length))).extent();
+    *size = {extent.width(), extent.height()};
     return true;
 }
 

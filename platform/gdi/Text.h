@@ -4,9 +4,14 @@
 
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRawFont>
 #include <QRectF>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QPainter;
@@ -58,6 +63,68 @@ private:
 
     QList<QGlyphRun> runs_;
     std::vector<Dot> dots_;
+};
+
+// One line of text in the system code page as TextOutA draws it: shaped and rasterised once,
+// its ink kept as the runs of pixels the raster engine paints, so that every further pass,
+// in any colour and at any place, only fills those runs. The text calls draw unantialiased,
+// so the ink is exact; where a glyph blends all the same (a colour glyph, or an antialiased
+// font), each pass paints the glyphs instead.
+class InkedLine {
+public:
+    // font: as the text is drawn; device: where it is measured and shaped, at the surface's
+    // resolution.
+    InkedLine(std::string bytes, const QFont& font, QPaintDevice* device);
+
+    // Whether this is the line of these bytes in this font, as the font resolves now.
+    bool isFor(std::string_view bytes, const QFont& font) const;
+
+    // The advance width and the line height.
+    QSize extent() const { return extent_; }
+    // Draws the line with (x, y) its top-left corner and returns the area it may change,
+    // clipped to the image.
+    QRect draw(QImage& image, QPoint at, std::uint32_t pixel) const;
+
+private:
+    struct Run {
+        int y, first, last; // from the top-left corner, both ends painted
+    };
+    void recordInk();
+
+    std::string bytes_;
+    QFont font_;
+    QRawFont face_;
+    ShapedText shaped_;
+    QSize extent_;
+    QRect touched_; // what a draw may change, from the top-left corner
+    std::vector<Run> ink_;
+    bool exactInk_ = true;
+};
+
+// A designed text wrapped at word boundaries within a width, each line placed on the face's
+// design line metrics (see designLineMetrics) and mended (see ShapedText). Laid out once and
+// drawn on every paint until the text, the font, the width, the alignment or the device's
+// resolution changes.
+class WrappedText {
+public:
+    void draw(QPainter& painter, const QString& text, const QFont& font, int width,
+              Qt::Alignment alignment, QPaintDevice* device);
+
+private:
+    struct Key {
+        QString text;
+        QFont font;
+        int width;
+        Qt::Alignment alignment;
+        qreal devicePixelRatio;
+        int dpiX, dpiY;
+        bool operator==(const Key&) const = default;
+    };
+    void layOut(const Key& key, QPaintDevice* device);
+
+    std::optional<Key> key_;
+    QRawFont face_; // what the font resolved to
+    std::vector<ShapedText> lines_;
 };
 
 } // namespace dorvak

@@ -76,14 +76,6 @@ void ShapeCanvas::setPixel(double x, double y, OleColor color) {
     SetPixel(hdc_, pixel(x), pixel(y), color);
 }
 
-OleColor ShapeCanvas::getPixel(double x, double y) const {
-    return GetPixel(hdc_, pixel(x), pixel(y));
-}
-
-const QImage& ShapeCanvas::face() const {
-    return surface_.image();
-}
-
 HRGN ShapeCanvas::roundRectRegion(double left, double top, double right, double bottom,
                                   double cornerWidth, double cornerHeight) const {
     return CreateRoundRectRgn(pixel(left), pixel(top), pixel(right), pixel(bottom),

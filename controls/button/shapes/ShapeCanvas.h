@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/gdi/Color.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiTypes.h"
 
-#include <QImage>
 #include <cstdint>
 #include <initializer_list>
 
@@ -52,10 +52,8 @@ public:
              double endX, double endY);
     void polygon(std::initializer_list<ShapePoint> points);
     void setPixel(double x, double y, OleColor color);
-    OleColor getPixel(double x, double y) const;
-    // The face as drawn so far, for a renderer that scans many pixels: reading it directly
-    // gives what getPixel would, without a device-context lookup per pixel.
-    const QImage& face() const;
+    // GetPixel and SetPixel on the face for a renderer that visits many pixels.
+    SurfacePixels facePixels() const { return SurfacePixels(hdc_); }
 
     HRGN roundRectRegion(double left, double top, double right, double bottom, double cornerWidth,
                          double cornerHeight) const;

@@ -2,14 +2,11 @@
 
 #include "controls/button/shapes/ShapeFrame.h"
 
-#include <algorithm>
-
 namespace dorvak {
 
 namespace {
 
 constexpr OleColor black = 0x000000;
-constexpr std::uint32_t rgbBits = 0x00FFFFFF; // a pixel's colour without its alpha
 
 void upperLeftEdge(ShapeCanvas& c, double W, double H) {
     c.path({{W / 2, 0}, {0, H / 2}, {W / 2, H - 1}});
@@ -23,18 +20,10 @@ void blackApex(ShapeCanvas& c, double W) {
 
 // The grey outline turns black on its odd rows, which makes it dotted; any pixel of exactly
 // that grey on an odd row (caption or picture included) goes black with it. Each pixel is
-// judged on its own, so the rows may be scanned in memory order.
+// judged on its own, so the rows may be scanned in any order.
 void dotOddRows(ShapeCanvas& c, double W, double H) {
-    const std::uint32_t grey = pixelFromPlain(c.pen()) & rgbBits;
-    const QImage& face = c.face();
-    const int lastX = std::min<int>(int(W - 2), face.width() - 1);
-    const int lastY = std::min<int>(int(H - 1), face.height() - 1);
-    for (int y = 1; y <= lastY; y += 2) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(face.constScanLine(y));
-        for (int x = 2; x <= lastX; ++x)
-            if ((row[x] & rgbBits) == grey)
-                c.setPixel(x, y, black);
-    }
+    c.facePixels().replace(QRect(QPoint(2, 1), QPoint(int(W - 2), int(H - 1))), 1, 2, c.pen(),
+                           black);
 }
 
 const ShapeGeometry diamond{

@@ -278,6 +278,42 @@ TEST(ButtonPaint, CaptionColouringBlendsAcrossTheWholeFace) {
     EXPECT_FALSE(inkBox(host.face(), translateColor(0x80000012)).isNull());
 }
 
+// The caption is shaped once and every pass draws from that: a new caption or font must show
+// at once, exactly as on a button that never showed the old one.
+TEST(ButtonPaint, ANewCaptionOrFontShowsAsOnAButtonThatNeverHadTheOldOne) {
+    const QString tamam = QStringLiteral("Tamam"), iptal = QString::fromUtf8("İptal");
+    QFont larger(QStringLiteral("DejaVu Sans"));
+    larger.setPixelSize(14);
+    const auto outlined = [](Button& b) {
+        plainFace(b);
+        b.setEffectColor(green);
+        b.setCaptionEffect(3); // ten passes of the caption
+    };
+    const auto drawnAlone = [&](const QString& caption, const QFont* font) {
+        ButtonHost host;
+        outlined(*host.button);
+        if (font)
+            host.button->setFont(*font);
+        host.button->setCaption(caption);
+        return host.face().copy();
+    };
+    const QImage tamamAlone = drawnAlone(tamam, nullptr);
+    const QImage iptalAlone = drawnAlone(iptal, nullptr);
+    const QImage iptalLarger = drawnAlone(iptal, &larger);
+    ASSERT_NE(tamamAlone, iptalAlone);
+    ASSERT_NE(iptalAlone, iptalLarger);
+
+    ButtonHost host;
+    Button& b = *host.button;
+    outlined(b);
+    b.setCaption(tamam);
+    EXPECT_EQ(host.face(), tamamAlone);
+    b.setCaption(iptal);
+    EXPECT_EQ(host.face(), iptalAlone);
+    b.setFont(larger);
+    EXPECT_EQ(host.face(), iptalLarger);
+}
+
 QImage solid(int width, int height, QRgb color) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
@@ -349,13 +385,19 @@ TEST(ButtonPaint, TheHandCursorIsMadeCurrentWhileFocusedOrHoveredAtRest) {
     EXPECT_EQ(b.cursor().shape(), Qt::PointingHandCursor);
 }
 
+// A new button of 81 × 33 without a caption, focused.
+bool focusWithoutCaption(ButtonHost& host) {
+    host.button->setCaption(QString());
+    if (!host.show())
+        return false;
+    host.button->setFocus();
+    return host.button->state().HasFocus;
+}
+
 TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
     ButtonHost host;
     Button& b = *host.button;
-    b.setCaption(QString());
-    ASSERT_TRUE(host.show());
-    b.setFocus();
-    ASSERT_TRUE(b.state().HasFocus);
+    ASSERT_TRUE(focusWithoutCaption(host));
     // Style 1: the grey outline from (4,4) to (75,28), every other pixel black.
     std::string top;
     for (int x = 3; x <= 10; ++x)
@@ -374,6 +416,14 @@ TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
 
     EXPECT_TRUE(inkBox(host.face(), 0xD1D1D1).isNull());
     EXPECT_EQ(host.pixel(1, 1), 0xF7D7BDu) << "focus edge 4";
+}
+
+TEST(ButtonPaint, TheFocusCountersKeepTheValuesTheMarkingLoopsLeaveThemAt) {
+    ButtonHost host;
+    ASSERT_TRUE(focusWithoutCaption(host));
+    // The second pass counts the columns 2 to 79 and the rows 2 to 31 by twos.
+    EXPECT_EQ(host.button->state().PixelX, 80);
+    EXPECT_EQ(host.button->state().PixelY, 32);
 }
 
 TEST(ButtonPaint, StyleFourFramesTheFocusedCaption) {

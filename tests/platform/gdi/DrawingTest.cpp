@@ -1,4 +1,5 @@
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/Raster.h"
 #include "platform/gdi/Surface.h"
 #include "tests/platform/gdi/PixelMap.h"
 
@@ -213,6 +214,71 @@ TEST(Pixels, SetAndGetWorkInsideTheImageOnly) {
     EXPECT_EQ(GetPixel(hdc, -1, 0), invalidColor);
     EXPECT_EQ(GetPixel(hdc, 0, 2), invalidColor);
     EXPECT_EQ(pixelMap(surface->image(), black, white), rows("?..", "..?"));
+}
+
+// The pixel passes of a paint read and write through SurfacePixels: every answer must be
+// GetPixel's and SetPixel's, also outside the image and for colours that do not translate,
+// and what it wrote must reach the refresh.
+TEST(Pixels, APassGivesTheAnswersOfGetAndSetPixelAndReportsWhatItWrote) {
+    auto byCall = paper(4, 3);
+    auto byPass = paper(4, 3);
+    const QPoint probes[] = {{0, 0}, {3, 2}, {2, 1}, {4, 0}, {0, 3}, {-1, 1}, {1, -1}};
+    const OleColor colours[] = {0x00336699, 0x80000010, 0x80000077, 0xFFFFFFFF, black, white};
+    byPass->refresh(); // the first clear
+    std::vector<QRegion> refreshed;
+    byPass->setRefreshHandler([&](const QRegion& changed) { refreshed.push_back(changed); });
+    {
+        SurfacePixels pass(byPass->hdc());
+        for (std::size_t i = 0; i < std::size(probes); ++i) {
+            const QPoint at = probes[i];
+            const OleColor colour = colours[i % std::size(colours)];
+            SCOPED_TRACE(testing::Message()
+                         << at.x() << "," << at.y() << " " << std::hex << colour);
+            EXPECT_EQ(pass.get(at.x(), at.y()), GetPixel(byCall->hdc(), at.x(), at.y()));
+            EXPECT_EQ(pass.set(at.x(), at.y(), colour),
+                      SetPixel(byCall->hdc(), at.x(), at.y(), colour));
+            EXPECT_EQ(pass.get(at.x(), at.y()), GetPixel(byCall->hdc(), at.x(), at.y()));
+            for (const OleColor asked : colours)
+                EXPECT_EQ(pass.matches(at.x(), at.y(), asked),
+                          GetPixel(byCall->hdc(), at.x(), at.y()) == asked)
+                    << std::hex << asked;
+        }
+    }
+    EXPECT_EQ(byPass->image(), byCall->image());
+    byPass->refresh();
+    ASSERT_EQ(refreshed.size(), 1u);
+    EXPECT_EQ(refreshed[0].boundingRect(), QRect(QPoint(0, 0), QPoint(3, 2)));
+
+    SurfacePixels stale(0xDEAD);
+    EXPECT_EQ(stale.get(0, 0), invalidColor);
+    EXPECT_EQ(stale.set(0, 0, black), invalidColor);
+}
+
+TEST(Pixels, ReplacingAColourVisitsTheLatticeOfTheAreaAndNothingElse) {
+    // The focus marking's lattice: every other pixel from (1, 1), reaching past the edges.
+    auto surface = paper(6, 4);
+    surface->setBackColor(0x00336699);
+    SetPixel(surface->hdc(), 3, 3, white);
+    {
+        SurfacePixels pass(surface->hdc());
+        pass.replace(QRect(QPoint(-3, -1), QPoint(9, 9)), 2, 2, 0x00336699, black);
+        pass.replace(QRect(0, 0, 6, 4), 1, 1, 0x80000012, white); // no pixel is a system colour
+        pass.replace(QRect(0, 0, 6, 4), 1, 1, 0x00336699, 0x80000099); // nor becomes one
+    }
+    EXPECT_EQ(pixelMap(surface->image(), black, 0x00336699), rows("......", //
+                                                                  ".#.#.#", //
+                                                                  "......", //
+                                                                  ".#.?.#"));
+}
+
+TEST(Raster, FillPixelsSetsExactlyTheCountGiven) {
+    for (int count = 0; count <= 9; ++count) {
+        std::vector<std::uint32_t> row(12, 0u);
+        fillPixels(row.data() + 1, count, 0xFF123456u);
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(row[std::size_t(i)], i >= 1 && i <= count ? 0xFF123456u : 0u)
+                << "count " << count << ", pixel " << i;
+    }
 }
 
 TEST(DeviceContext, EveryCallFailsOnAStaleHandle) {

@@ -132,6 +132,22 @@ TEST(Surface, MaskColourMakesPixelsSeeThroughOnlyWhenTransparent) {
     EXPECT_TRUE(surface.visibleRegion().isEmpty());
 }
 
+TEST(Surface, TheMaskPictureKeepsWhatWasDrawnWhenTheSurfaceIsClearedAndDrawnAgain) {
+    // A paint ends by handing its image over as the mask picture; the next paint clears and
+    // draws anew, which must not reach the mask that was handed over.
+    Surface surface(4, 2);
+    surface.setBackColor(white);
+    surface.setScaleMode(ScaleMode::Pixels);
+    surface.setMaskColor(white);
+    surface.line(1, 0, 3, 0, red);
+    surface.setMaskPicture(surface.image());
+    surface.cls();
+    surface.line(0, 1, 4, 1, red);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("....", "####"));
+    surface.setBackStyle(Surface::Transparent);
+    EXPECT_EQ(surface.visibleRegion(), QRegion(1, 0, 2, 1));
+}
+
 TEST(Surface, VisibleRegionOfAnOutlineIsTheCanonicalRegion) {
     // Widgets compare masks to skip needless updates; that needs QRegion's own band form.
     Surface surface(5, 4);

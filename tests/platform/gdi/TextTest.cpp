@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -11,6 +12,33 @@
 
 namespace dorvak {
 namespace {
+
+// A face of fonts-wine, registered with the font database while this lives.
+class WineFace {
+public:
+    explicit WineFace(const char* file)
+        : path_(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file))
+        , id_(installed() ? QFontDatabase::addApplicationFont(path_) : -1) {}
+    ~WineFace() {
+        if (id_ >= 0)
+            QFontDatabase::removeApplicationFont(id_);
+    }
+    WineFace(const WineFace&) = delete;
+    WineFace& operator=(const WineFace&) = delete;
+
+    bool installed() const { return QFile::exists(path_); }
+    bool registered() const { return id_ >= 0; }
+    // At the designed 8.25 points.
+    QFont font() const {
+        QFont font(QFontDatabase::applicationFontFamilies(id_).value(0));
+        font.setPointSizeF(8.25);
+        return font;
+    }
+
+private:
+    QString path_;
+    int id_;
+};
 
 TEST(CodePage, TurkishLettersMapToWindows1254AndTheRestBecomesAQuestionMark) {
     const std::string bytes = toSystemCodePage(std::string_view("Çıkış Ğğİş €ü ✓日"));
@@ -75,13 +103,11 @@ int inkRuns(const Surface& surface) {
 }
 
 TEST(TextOutA, SmallTahomaKeepsTheDotlessIApartFromItsNeighbours) {
-    const QString face = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-    if (!QFile::exists(face))
+    const WineFace tahoma("tahoma.ttf");
+    if (!tahoma.installed())
         GTEST_SKIP() << "the Tahoma face of fonts-wine is not installed";
-    const int id = QFontDatabase::addApplicationFont(face);
-    ASSERT_GE(id, 0);
-    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
-    font.setPointSizeF(8.25);
+    ASSERT_TRUE(tahoma.registered());
+    const QFont font = tahoma.font();
 
     // "ıi" is two strokes with a gap; light hinting drew the second on the column next to
     // the first, so captions such as "Yazdır" lost their dotless i.
@@ -92,7 +118,6 @@ TEST(TextOutA, SmallTahomaKeepsTheDotlessIApartFromItsNeighbours) {
     const std::string bytes = toSystemCodePage(QString::fromUtf8("ıi"));
     ASSERT_TRUE(TextOutA(surface.hdc(), 5, 2, bytes.data(), int(bytes.size())));
     EXPECT_EQ(inkRuns(surface), 2);
-    QFontDatabase::removeApplicationFont(id);
 }
 
 // The ink of one letter drawn with TextOutA: the set of inked pixels.
@@ -114,13 +139,11 @@ std::set<std::pair<int, int>> inkOf(const QString& letter, const QFont& font) {
 }
 
 TEST(TextOutA, TahomasCapitalDottedIIsItsIWithADotAboveIt) {
-    const QString face = QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf");
-    if (!QFile::exists(face))
+    const WineFace tahoma("tahomabd.ttf");
+    if (!tahoma.installed())
         GTEST_SKIP() << "the bold Tahoma face of fonts-wine is not installed";
-    const int id = QFontDatabase::addApplicationFont(face);
-    ASSERT_GE(id, 0);
-    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
-    font.setPointSizeF(8.25);
+    ASSERT_TRUE(tahoma.registered());
+    QFont font = tahoma.font();
     font.setBold(true);
 
     // The face draws İ as a narrow bar at the left of its advance; the caption shows the
@@ -145,7 +168,158 @@ TEST(TextOutA, TahomasCapitalDottedIIsItsIWithADotAboveIt) {
     }
     for (const auto& pixel : dot)
         EXPECT_TRUE(pixel.first > left && pixel.first < right) << "the dot over the stem";
-    QFontDatabase::removeApplicationFont(id);
+}
+
+QImage blankAt96Dpi(int width, int height, QRgb fill = 0xFFFFFFFF) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(surfaceDotsPerMeter);
+    image.setDotsPerMeterY(surfaceDotsPerMeter);
+    image.fill(fill);
+    return image;
+}
+
+bool hasPixelOtherThan(const QImage& image, QRgb paper, QRgb ink) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != paper && image.pixel(x, y) != ink)
+                return true;
+    return false;
+}
+
+// Every pass of a caption fills the ink the line recorded once; it must be exactly what
+// painting the shaped text there gives, clipped at any edge, also where the glyphs blend.
+void expectInkAsPainted(const QString& text, const QFont& font, bool blends) {
+    SCOPED_TRACE(text.toStdString() + " in " + font.family().toStdString());
+    constexpr QRgb paper = 0xFF808080, ink = 0xFF336699;
+    QImage device = blankAt96Dpi(1, 1);
+    const std::string bytes = toSystemCodePage(text);
+    const InkedLine line(bytes, font, &device);
+    const ShapedText shaped(fromSystemCodePage(bytes), font, &device);
+    const QPoint places[] = {{4, 3}, {0, 0}, {-3, -4}, {-7, 9}, {30, 11}};
+    for (const QPoint at : places) {
+        SCOPED_TRACE(testing::Message() << "at " << at.x() << "," << at.y());
+        QImage inked = blankAt96Dpi(40, 18, paper);
+        QImage painted = inked.copy();
+        const QRect touched = line.draw(inked, at, ink);
+        {
+            QPainter painter(&painted);
+            painter.setPen(QColor::fromRgb(ink));
+            shaped.draw(painter, at);
+        }
+        EXPECT_EQ(inked, painted);
+        for (int y = 0; y < painted.height(); ++y) {
+            for (int x = 0; x < painted.width(); ++x) {
+                if (painted.pixel(x, y) != paper) {
+                    EXPECT_TRUE(touched.contains(x, y)) << "unreported " << x << "," << y;
+                }
+            }
+        }
+    }
+    QImage painted = blankAt96Dpi(40, 18, paper);
+    line.draw(painted, {4, 3}, ink);
+    EXPECT_NE(painted, blankAt96Dpi(40, 18, paper)) << "the text has ink";
+    EXPECT_EQ(hasPixelOtherThan(painted, paper, ink), blends);
+}
+
+TEST(InkedLine, FillsThePixelsPaintingTheShapedTextWouldWherever) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    expectInkAsPainted(QString::fromUtf8("Şafak İzin"), designTextFont(font, 1.0), false);
+    // Antialiased, as above 1×: the line paints its glyphs on every pass.
+    expectInkAsPainted(QString::fromUtf8("Şafak İzin"), designTextFont(font, 2.0), true);
+
+    const WineFace tahoma("tahomabd.ttf");
+    if (!tahoma.installed())
+        GTEST_SKIP() << "the bold Tahoma face of fonts-wine is not installed";
+    ASSERT_TRUE(tahoma.registered());
+    QFont bold = tahoma.font();
+    bold.setBold(true);
+    // The mended İ: its dot is drawn clipped, the clip landing outside the image at -4.
+    expectInkAsPainted(QString::fromUtf8("İzin Süresi"), designTextFont(bold, 1.0), false);
+}
+
+// What one call of TextOutA on a new surface draws, and the extent it measures.
+std::pair<QImage, QSize> drawnAlone(const std::string& bytes, const QFont& font) {
+    Surface surface(60, 20);
+    surface.setBackColor(0xFFFFFF);
+    surface.setFont(font);
+    surface.setForeColor(0x000000);
+    SIZE extent;
+    GetTextExtentPoint32A(surface.hdc(), bytes.data(), int(bytes.size()), &extent);
+    TextOutA(surface.hdc(), 3, 2, bytes.data(), int(bytes.size()));
+    return {surface.image(), QSize(extent.cx, extent.cy)};
+}
+
+TEST(TextOutA, DrawsTheTextAndFontOfEachCallAlsoAfterAFaceWasRegistered) {
+    // A surface keeps the line it drew last; each call must still draw and measure what a
+    // surface that never drew anything would.
+    Surface surface(60, 20);
+    surface.setForeColor(0x000000);
+    const auto draw = [&](const std::string& bytes) {
+        surface.setBackColor(0xFFFFFF); // clears
+        SIZE extent;
+        GetTextExtentPoint32A(surface.hdc(), bytes.data(), int(bytes.size()), &extent);
+        TextOutA(surface.hdc(), 3, 2, bytes.data(), int(bytes.size()));
+        return std::pair<QImage, QSize>(surface.image(), QSize(extent.cx, extent.cy));
+    };
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    surface.setFont(font);
+    const std::string tamam = "Tamam", iptal = toSystemCodePage(QString::fromUtf8("İptal"));
+    EXPECT_EQ(draw(tamam), drawnAlone(tamam, font));
+    EXPECT_EQ(draw(iptal), drawnAlone(iptal, font));
+    EXPECT_NE(drawnAlone(iptal, font), drawnAlone(tamam, font));
+    QFont larger = font;
+    larger.setPixelSize(15);
+    surface.setFont(larger);
+    EXPECT_EQ(draw(iptal), drawnAlone(iptal, larger));
+    EXPECT_NE(drawnAlone(iptal, larger), drawnAlone(iptal, font));
+
+    QFont fixedsys(QStringLiteral("Fixedsys"));
+    fixedsys.setPointSize(9);
+    surface.setFont(fixedsys);
+    const auto standIn = draw(tamam); // the family is not known yet
+    const WineFace face("fixedsys.ttf");
+    if (!face.installed())
+        GTEST_SKIP() << "the Fixedsys face of fonts-wine is not installed";
+    ASSERT_TRUE(face.registered());
+    const auto registered = drawnAlone(tamam, fixedsys);
+    EXPECT_NE(registered, standIn) << "the registered face draws otherwise";
+    EXPECT_EQ(draw(tamam), registered);
+}
+
+// A label's text drawn by a kept WrappedText, against one laid out for this paint alone.
+TEST(WrappedText, LaysOutAnewForAnotherTextFontWidthOrAlignment) {
+    WrappedText kept;
+    const auto paint = [](WrappedText& text, const QString& caption, const QFont& font, int width,
+                          Qt::Alignment alignment) {
+        QImage image = blankAt96Dpi(120, 60);
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        text.draw(painter, caption, font, width, alignment, &image);
+        return image;
+    };
+    const auto expectAsFresh = [&](const QString& caption, const QFont& font, int width,
+                                   Qt::Alignment alignment) {
+        WrappedText fresh;
+        const QImage image = paint(kept, caption, font, width, alignment);
+        EXPECT_EQ(image, paint(fresh, caption, font, width, alignment));
+        EXPECT_NE(image, blankAt96Dpi(120, 60));
+        return image;
+    };
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font = designTextFont(font, 1.0);
+    const QString caption = QString::fromUtf8("Askerlik Dönemi uzun");
+    const QImage wide = expectAsFresh(caption, font, 118, Qt::AlignLeft);
+    const QImage narrow = expectAsFresh(caption, font, 50, Qt::AlignLeft);
+    EXPECT_NE(narrow, wide) << "the narrower label wraps";
+    EXPECT_NE(expectAsFresh(caption, font, 50, Qt::AlignRight), narrow);
+    EXPECT_NE(expectAsFresh(QString::fromUtf8("Gün Kaldı..."), font, 50, Qt::AlignRight), narrow);
+    QFont bold = font;
+    bold.setBold(true);
+    EXPECT_NE(expectAsFresh(caption, bold, 50, Qt::AlignLeft), narrow);
+    EXPECT_EQ(expectAsFresh(caption, font, 50, Qt::AlignLeft), narrow);
 }
 
 } // namespace
