@@ -57,7 +57,10 @@ void PageHostProcess::end() {
 }
 
 PageHostProcess::~PageHostProcess() {
+    // Closing the channel reports it closed; nobody may hear of an end while the owner is
+    // going away.
     process_->disconnect(this);
+    channel_->disconnect(this);
     channel_.reset();
     if (process_->state() == QProcess::NotRunning)
         return;

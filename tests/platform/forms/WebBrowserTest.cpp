@@ -127,6 +127,17 @@ TEST(WebBrowserTest, TheEngineRunsInAProcessOfItsOwnThatEndsWithTheControl) {
         return std::none_of(engine.begin(), engine.end(),
                             [](const ChildProcess& child) { return isRunning(child.pid); });
     }));
+
+    // A control that goes while its page still loads tells nobody: closing its host is not a
+    // failed navigation, and by then its own members are gone.
+    int reports = 0;
+    auto loading = std::make_unique<WebBrowser>(nullptr);
+    loading->DocumentComplete.connect([&](const QString&) { ++reports; });
+    loading->NavigateError.connect([&](const QString&) { ++reports; });
+    loading->Navigate(page);
+    loading.reset();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(reports, 0);
 }
 
 TEST(WebBrowserTest, AMissingPageOrAnAddressOffTheDiskIsReportedAndTheControlCarriesOn) {
