@@ -129,7 +129,9 @@ TEST(StartUpEndToEnd, OpensCentredStaysOnTopShowsThePageAndGivesWayToTheMainWind
     Started windowManager("openbox", {"--sm-disable"});
     ASSERT_TRUE(waitFor([] {
         return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-    }));
+    })) << "openbox "
+        << (windowManager.running() ? "runs but never announced itself" : "ended") << " on display "
+        << qgetenv("DISPLAY").constData();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "xcb");
