@@ -275,9 +275,11 @@ void xVistaForm::Persistence::read(xVistaForm& skin, const PropertyBag& bag,
     std::visit(
         [&](auto member) {
             using Member = decltype(member);
-            if constexpr (std::is_same_v<Member, Accessor>)
+            if constexpr (std::is_same_v<Member, Accessor>) {
+                // The readers set the child controls, created before the first is read.
+                Q_ASSERT(skin.lblFormCaption && skin.imgFormPic);
                 member.read(skin, bag, key);
-            else if constexpr (std::is_same_v<Member, Flag>)
+            } else if constexpr (std::is_same_v<Member, Flag>)
                 skin.*member = boolFromJson(bag.ReadProperty(key, fallback != 0));
             else if constexpr (std::is_same_v<Member, Number>)
                 skin.*member = toInt32(numberFromJson(bag.ReadProperty(key, fallback)));
