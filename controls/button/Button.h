@@ -136,6 +136,9 @@ protected:
     void UserControl_LostFocus() override;
 
 private:
+    // The saved properties and how each is placed anew, read and written.
+    struct Persistence;
+
     // The setter protocol: store, notify under the property's name, repaint.
     template <typename T> void setField(T ButtonState::*field, T value, const char* name);
     void redraw();

@@ -1,6 +1,8 @@
-// The background of a Button face: the eight background modes, the border colours each style
-// imposes, and the own gradients of styles 5 to 8.
+// The background of a Button face: the eight background modes and the own gradients of
+// styles 5 to 8.
 #include "controls/button/ButtonPainter.h"
+
+#include "controls/button/ButtonPaintRules.h"
 
 #include "controls/button/SystemColors.h"
 
@@ -24,11 +26,6 @@ TRIVERTEX vertex(double x, double y, OleColor color) {
     v.Green = std::uint16_t((plain >> 8 & 0xFF) * 256);
     v.Blue = std::uint16_t((plain >> 16 & 0xFF) * 256);
     return v;
-}
-
-// The up and down pointing shapes get their own gradients across instead of down.
-bool pointsUpOrDown(std::int32_t buttonShape) {
-    return buttonShape == 4 || buttonShape == 7 || buttonShape == 8 || buttonShape == 11;
 }
 
 } // namespace
@@ -86,42 +83,6 @@ void ButtonPainter::fillBackground() {
     }
 }
 
-void ButtonPainter::applyStyleColors() {
-    const auto borders = [this](OleColor rest, OleColor hover, OleColor pressed) {
-        button_.BorderColor = rest;
-        button_.BorderColorHover = hover;
-        button_.BorderColorPressed = pressed;
-    };
-    switch (button_.ButtonStyle) {
-    case 1:
-    case 2:
-        borders(darkShadow3D, darkShadow3D, buttonHighlight);
-        break;
-    case 3:
-        borders(button_.BackColor, darkShadow3D, buttonHighlight);
-        break;
-    case 4:
-        borders(buttonShadow, buttonShadow, buttonShadow);
-        break;
-    case 5:
-        borders(buttonFace, 0x000000, 0x000000);
-        break;
-    case 6:
-        borders(0x000000, 0x000000, 0x000000);
-        break;
-    case 7:
-        borders(0x8F8F8E, 0xB17F3C, 0x5C411D);
-        break;
-    case 8:
-        borders(button_.BackColor, button_.BackColorHover, button_.BackColorPressed);
-        break;
-    default:
-        return;
-    }
-    if (button_.ButtonStyle >= 5 && button_.ButtonStyleColors != 0)
-        drawOwnGradient();
-}
-
 void ButtonPainter::drawOwnGradient() {
     struct Pair {
         OleColor c0, c1;
@@ -138,24 +99,18 @@ void ButtonPainter::drawOwnGradient() {
         colors = pressed    ? Pair{button_.BackColor, 0xE0E6E6}
                  : disabled ? Pair{0xDBE7E7, 0xDBE7E7}
                             : Pair{button_.BackColor, button_.BackColorPressed};
-        if (!pressed && disabled)
-            button_.BorderColor = 0x8DABAB;
         break;
     case 7:
         colors = pressed    ? Pair{button_.BackColorPressed, 0xF8ECD5}
                  : hovered  ? Pair{button_.BackColorHover, 0xFEFCF7}
                  : disabled ? Pair{0xF0F0F0, 0xF4F4F4}
                             : Pair{button_.BackColor, 0xEFEFEF};
-        if (!pressed && !hovered && disabled)
-            button_.BorderColor = 0xB5B2AD;
         break;
     case 8:
         colors = pressed    ? Pair{button_.BackColorPressed, 0xFFFFFF}
                  : hovered  ? Pair{button_.BackColorHover, 0xFFFFFF}
                  : disabled ? Pair{0xA4B6B7, 0xFFFFFF}
                             : Pair{button_.BackColor, 0xFFFFFF};
-        if (!pressed && !hovered && disabled)
-            button_.BorderColor = 0xA4B6B7;
         break;
     }
 

@@ -2,6 +2,7 @@
 // the grey passes, the caption effects and the caption colouring.
 #include "controls/button/ButtonPainter.h"
 
+#include "controls/button/ButtonPaintRules.h"
 #include "controls/button/SystemColors.h"
 #include "platform/forms/UserControl.h"
 #include "platform/gdi/Drawing.h"
@@ -129,8 +130,7 @@ void ButtonPainter::drawCaption() {
     const int L = button_.CaptionRect.Left, T = button_.CaptionRect.Top;
     if (!enabled()) {
         // Engraved, except for the styles whose faces are too light for it.
-        const std::int32_t style = button_.ButtonStyle;
-        if (style != 4 && style != 6 && style != 7 && style != 8)
+        if (engravesDisabledCaption(button_.ButtonStyle))
             drawCaptionText(buttonHighlight, L + 1, T + 1);
         drawCaptionText(buttonShadow, L, T);
         return;

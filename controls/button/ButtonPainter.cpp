@@ -1,5 +1,6 @@
 #include "controls/button/ButtonPainter.h"
 
+#include "controls/button/ButtonPaintRules.h"
 #include "controls/button/shapes/ShapeRenderers.h"
 #include "platform/forms/UserControl.h"
 #include "platform/gdi/CodePage.h"
@@ -66,19 +67,38 @@ void ButtonPainter::enforceMinimumSize() {
     if (control_.Height() < minimumTwips)
         control_.setHeight(minimumTwips);
     // Only the rectangles keep any proportions; the other shapes are drawn in a square.
-    if (button_.ButtonShape != 0 && button_.ButtonShape != 1)
+    if (!keepsProportions(button_.ButtonShape))
         control_.setHeight(control_.Width());
     control_.surface(); // follows the new size
     SW = surface_.scaleWidth();
     SH = surface_.scaleHeight();
+    Q_ASSERT(SW > 0 && SH > 0);
 }
 
 void ButtonPainter::chooseCursor() {
-    if (button_.HandPointer && (button_.HasFocus || (!button_.IsPressed && button_.mouseOver())))
+    if (showsHandPointer(button_))
         SetCursor(LoadCursorA(nullptr, IDC_HAND));
 }
 
+// The borders the style sets, then the own gradient of styles 5 to 8, which on a disabled
+// button may set the rest border once more.
+void ButtonPainter::applyStyleColors() {
+    const std::optional<BorderColors> borders = styleBorderColors(button_);
+    if (!borders)
+        return;
+    button_.BorderColor = borders->rest;
+    button_.BorderColorHover = borders->hover;
+    button_.BorderColorPressed = borders->pressed;
+    if (!drawsOwnGradient(button_.ButtonStyle, button_.ButtonStyleColors))
+        return;
+    if (const std::optional<OleColor> disabled = disabledBorderColor(button_, enabled()))
+        button_.BorderColor = *disabled;
+    drawOwnGradient();
+}
+
 void ButtonPainter::drawShape() {
+    // The renderers take the surface's scale as pixels.
+    Q_ASSERT(surface_.scaleMode() == ScaleMode::Pixels);
     surface_.setMaskColor(surface_.backColor());
     surface_.setForeColor(
         byState(button_.BorderColorPressed, button_.BorderColorHover, button_.BorderColor));
@@ -87,7 +107,7 @@ void ButtonPainter::drawShape() {
     state.buttonStyleColors = button_.ButtonStyleColors;
     state.pressed = button_.IsPressed;
     state.mouseOver = button_.mouseOver();
-    state.focused = button_.FocusRect && button_.HasFocus;
+    state.focused = showsFocus(button_);
     state.enabled = enabled();
     ShapeCanvas canvas(surface_, control_.hWnd(), state, button_.ShapeRegion);
     drawButtonShape(button_.ButtonShape, canvas);
@@ -96,8 +116,7 @@ void ButtonPainter::drawShape() {
 // Breaks lines of the renderer's last pen colour inside a 2-pixel margin into dots: pixels
 // whose column and row are both odd (from 3) or both even (from 2) turn black.
 void ButtonPainter::markFocus() {
-    if (button_.ButtonStyle == 4 || button_.ButtonStyle == 6 || button_.ButtonStyle == 7 ||
-        !button_.FocusRect || !button_.HasFocus)
+    if (marksFocusInOwnEdges(button_.ButtonStyle) || !showsFocus(button_))
         return;
     const OleColor pen = surface_.foreColor();
     SurfacePixels face(hdc_);
@@ -112,7 +131,7 @@ void ButtonPainter::markFocus() {
 }
 
 void ButtonPainter::frameCaption() {
-    if (caption_.empty() || button_.ButtonStyle != 4 || !button_.FocusRect || !button_.HasFocus)
+    if (caption_.empty() || !framesFocusedCaption(button_.ButtonStyle) || !showsFocus(button_))
         return;
     const PixelBox& box = button_.CaptionRect;
     surface_.setForeColor(0xCC9999);

@@ -7,6 +7,10 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/runtime/IntegerConversion.h"
 
+#include <array>
+#include <type_traits>
+#include <variant>
+
 namespace dorvak {
 
 namespace {
@@ -15,137 +19,196 @@ QJsonValue integerValue(std::int64_t value) {
     return QJsonValue(qint64(value));
 }
 
-std::int32_t readInt32(const PropertyBag& bag, const char* key, std::int32_t defaultValue) {
-    return toInt32(bag.ReadProperty(QLatin1String(key), defaultValue).toDouble());
-}
-
-OleColor readColor(const PropertyBag& bag, const char* key, OleColor defaultValue) {
-    return colorFromJson(bag.ReadProperty(QLatin1String(key), integerValue(defaultValue)));
-}
-
-// Saved booleans may also be the runtime's numbers (-1 true, 0 false).
-bool readBool(const PropertyBag& bag, const char* key, bool defaultValue) {
-    const QJsonValue value = bag.ReadProperty(QLatin1String(key), defaultValue);
-    return value.isBool() ? value.toBool() : value.toDouble() != 0;
-}
-
-void writeInt(PropertyBag& bag, const char* key, std::int64_t value, std::int64_t defaultValue) {
-    bag.WriteProperty(QLatin1String(key), integerValue(value), integerValue(defaultValue));
-}
-
-void writeBool(PropertyBag& bag, const char* key, bool value, bool defaultValue) {
-    bag.WriteProperty(QLatin1String(key), value, defaultValue);
-}
-
 QJsonValue pictureValue(const PicturePtr& picture) {
     return picture ? pictureToJson(picture->image()) : QJsonValue();
 }
 
 } // namespace
 
+// One entry per saved property, in the order they are written and read back. A plain field
+// of the state takes its default when placed anew; the others say what they do themselves.
+// Saved numbers and Booleans of the wrong type read as 0 and false, as they always have.
+struct Button::Persistence {
+    using Number = std::int32_t ButtonState::*;
+    using Colour = OleColor ButtonState::*;
+    using Flag = bool ButtonState::*;
+    struct Accessor {
+        void (*placeAnew)(Button&); // none: a new button keeps what it has
+        void (*read)(Button&, const PropertyBag&, QLatin1String key);
+        void (*write)(Button&, PropertyBag&, QLatin1String key);
+    };
+    struct Property {
+        const char* key;
+        std::variant<Number, Colour, Flag, Accessor> member;
+        std::int64_t defaultValue = 0;
+    };
+
+    static const std::array<Property, 30> properties;
+
+    static void placeAnew(Button& button);
+    static void read(Button& button, const PropertyBag& bag);
+    static void write(Button& button, PropertyBag& bag);
+};
+
+const std::array<Button::Persistence::Property, 30> Button::Persistence::properties{{
+    {"ButtonShape", &ButtonState::ButtonShape, 0},
+    {"ButtonStyle", &ButtonState::ButtonStyle, 1},
+    {"ButtonStyleColors", &ButtonState::ButtonStyleColors, 1},
+    {"ButtonTheme", &ButtonState::ButtonTheme, 0},
+    {"ButtonType", &ButtonState::ButtonType, 0},
+    {"CaptionAlignment", &ButtonState::CaptionAlignment, 2},
+    {"CaptionEffect", &ButtonState::CaptionEffect, 0},
+    {"CaptionStyle", &ButtonState::CaptionStyle, 0},
+    {"DropDown", &ButtonState::DropDown, 0},
+    {"PictureAlignment", &ButtonState::PictureAlignment, 2},
+    {"BackColor", &ButtonState::BackColor, buttonFace},
+    {"BackColorPressed", &ButtonState::BackColorPressed, buttonFace},
+    {"BackColorHover", &ButtonState::BackColorHover, buttonFace},
+    {"BorderColor", &ButtonState::BorderColor, 0},
+    {"BorderColorPressed", &ButtonState::BorderColorPressed, 0},
+    {"BorderColorHover", &ButtonState::BorderColorHover, 0},
+    {"ForeColor", &ButtonState::ForeColor, 0x000000},
+    {"ForeColorPressed", &ButtonState::ForeColorPressed, 0x0000FF},
+    {"ForeColorHover", &ButtonState::ForeColorHover, 0xFF0000},
+    {"EffectColor", &ButtonState::EffectColor, 0xFFFFFF},
+    // A new button is captioned with its name on the form; a saved one without a caption
+    // shows the control's kind.
+    {"Caption", Accessor{[](Button& b) {
+                             b.state_.Caption = b.ambientDisplayName();
+                             b.setAccessibleCaption(b.state_.Caption);
+                         },
+                         [](Button& b, const PropertyBag& bag, QLatin1String key) {
+                             b.state_.Caption =
+                                 bag.ReadProperty(key, QString::fromLatin1(kind)).toString();
+                             b.setAccessibleCaption(b.state_.Caption);
+                         },
+                         [](Button& b, PropertyBag& bag, QLatin1String key) {
+                             bag.WriteProperty(key, b.state_.Caption, QString::fromLatin1(kind));
+                         }}},
+    {"FocusRect", &ButtonState::FocusRect, true},
+    {"Value", &ButtonState::Value, false},
+    {"HandPointer", &ButtonState::HandPointer, false},
+    {"Picture", Accessor{[](Button& b) { b.state_.Picture = nullptr; },
+                         [](Button& b, const PropertyBag& bag, QLatin1String key) {
+                             b.state_.Picture =
+                                 pictureFromImage(pictureFromJson(bag.ReadProperty(key)));
+                         },
+                         [](Button& b, PropertyBag& bag, QLatin1String key) {
+                             bag.WriteProperty(key, pictureValue(b.state_.Picture), QJsonValue());
+                         }}},
+    {"PictureGray", &ButtonState::PictureGray, false},
+    {"Enabled", Accessor{[](Button& b) { b.UserControl::setEnabled(true); },
+                         [](Button& b, const PropertyBag& bag, QLatin1String key) {
+                             b.UserControl::setEnabled(
+                                 boolFromJson(bag.ReadProperty(key, true), false));
+                         },
+                         [](Button& b, PropertyBag& bag, QLatin1String key) {
+                             bag.WriteProperty(key, b.isEnabled(), true);
+                         }}},
+    // A new button is drawn in Tahoma; a saved one without a font takes the host's.
+    {"Font", Accessor{[](Button& b) {
+                          QFont font = b.surface().font();
+                          font.setFamily(QStringLiteral("Tahoma"));
+                          b.surface().setFont(font);
+                      },
+                      [](Button& b, const PropertyBag& bag, QLatin1String key) {
+                          b.setFont(fontFromJson(bag.ReadProperty(key), b.ambientFont()));
+                      },
+                      [](Button& b, PropertyBag& bag, QLatin1String key) {
+                          bag.WriteProperty(key, fontToJson(b.Font()), fontToJson(b.ambientFont()));
+                      }}},
+    {"MouseIcon", Accessor{nullptr,
+                           [](Button& b, const PropertyBag& bag, QLatin1String key) {
+                               b.setMouseIcon(pictureFromJson(bag.ReadProperty(key)));
+                           },
+                           [](Button& b, PropertyBag& bag, QLatin1String key) {
+                               bag.WriteProperty(key, pictureToJson(b.MouseIcon()), QJsonValue());
+                           }}},
+    {"MousePointer", Accessor{nullptr,
+                              [](Button& b, const PropertyBag& bag, QLatin1String key) {
+                                  b.UserControl::setMousePointer(
+                                      toInt16(numberFromJson(bag.ReadProperty(key, 0), 0)));
+                              },
+                              [](Button& b, PropertyBag& bag, QLatin1String key) {
+                                  bag.WriteProperty(key, integerValue(b.MousePointer()),
+                                                    integerValue(0));
+                              }}},
+}};
+
+void Button::Persistence::placeAnew(Button& button) {
+    for (const Property& property : properties) {
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (std::is_same_v<Member, Accessor>) {
+                    if (member.placeAnew)
+                        member.placeAnew(button);
+                } else {
+                    using Value = std::remove_reference_t<decltype(button.state_.*member)>;
+                    button.state_.*member = static_cast<Value>(property.defaultValue);
+                }
+            },
+            property.member);
+    }
+}
+
+void Button::Persistence::read(Button& button, const PropertyBag& bag) {
+    for (const Property& property : properties) {
+        const QLatin1String key(property.key);
+        ButtonState& state = button.state_;
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (std::is_same_v<Member, Accessor>)
+                    member.read(button, bag, key);
+                else if constexpr (std::is_same_v<Member, Number>)
+                    state.*member = toInt32(numberFromJson(
+                        bag.ReadProperty(key, integerValue(property.defaultValue)), 0));
+                else if constexpr (std::is_same_v<Member, Colour>)
+                    state.*member =
+                        colorFromJson(bag.ReadProperty(key, integerValue(property.defaultValue)));
+                else
+                    state.*member =
+                        boolFromJson(bag.ReadProperty(key, property.defaultValue != 0), false);
+            },
+            property.member);
+    }
+}
+
+void Button::Persistence::write(Button& button, PropertyBag& bag) {
+    for (const Property& property : properties) {
+        const QLatin1String key(property.key);
+        const ButtonState& state = button.state_;
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (std::is_same_v<Member, Accessor>)
+                    member.write(button, bag, key);
+                else if constexpr (std::is_same_v<Member, Flag>)
+                    bag.WriteProperty(key, state.*member, property.defaultValue != 0);
+                else
+                    bag.WriteProperty(key, integerValue(state.*member),
+                                      integerValue(property.defaultValue));
+            },
+            property.member);
+    }
+}
+
 void Button::UserControl_InitProperties() {
     setWidth(1200);
     setHeight(500);
-    state_.ButtonStyle = 1;
-    state_.ButtonStyleColors = 1;
-    state_.ButtonShape = 0;
-    state_.CaptionAlignment = 2;
-    state_.PictureAlignment = 2;
-    state_.ButtonTheme = 0;
-    state_.BackColor = buttonFace;
-    state_.BackColorPressed = buttonFace;
-    state_.BackColorHover = buttonFace;
-    state_.ButtonType = 0;
-    state_.CaptionStyle = 0;
-    state_.CaptionEffect = 0;
-    state_.DropDown = 0;
-    state_.ForeColor = 0x000000;
-    state_.ForeColorPressed = 0x0000FF;
-    state_.ForeColorHover = 0xFF0000;
-    state_.EffectColor = 0xFFFFFF;
-    state_.Caption = ambientDisplayName();
-    setAccessibleCaption(state_.Caption);
-    state_.FocusRect = true;
-    state_.Value = false;
-    state_.HandPointer = false;
-    state_.Picture = nullptr;
-    state_.PictureGray = false;
-    UserControl::setEnabled(true);
-    QFont font = surface().font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    surface().setFont(font);
+    Persistence::placeAnew(*this);
     redraw();
 }
 
 void Button::UserControl_WriteProperties(PropertyBag& bag) {
-    writeInt(bag, "ButtonShape", state_.ButtonShape, 0);
-    writeInt(bag, "ButtonStyle", state_.ButtonStyle, 1);
-    writeInt(bag, "ButtonStyleColors", state_.ButtonStyleColors, 1);
-    writeInt(bag, "ButtonTheme", state_.ButtonTheme, 0);
-    writeInt(bag, "ButtonType", state_.ButtonType, 0);
-    writeInt(bag, "CaptionAlignment", state_.CaptionAlignment, 2);
-    writeInt(bag, "CaptionEffect", state_.CaptionEffect, 0);
-    writeInt(bag, "CaptionStyle", state_.CaptionStyle, 0);
-    writeInt(bag, "DropDown", state_.DropDown, 0);
-    writeInt(bag, "PictureAlignment", state_.PictureAlignment, 2);
-    writeInt(bag, "BackColor", state_.BackColor, buttonFace);
-    writeInt(bag, "BackColorPressed", state_.BackColorPressed, buttonFace);
-    writeInt(bag, "BackColorHover", state_.BackColorHover, buttonFace);
-    writeInt(bag, "BorderColor", state_.BorderColor, 0);
-    writeInt(bag, "BorderColorPressed", state_.BorderColorPressed, 0);
-    writeInt(bag, "BorderColorHover", state_.BorderColorHover, 0);
-    writeInt(bag, "ForeColor", state_.ForeColor, 0);
-    writeInt(bag, "ForeColorPressed", state_.ForeColorPressed, 0x0000FF);
-    writeInt(bag, "ForeColorHover", state_.ForeColorHover, 0xFF0000);
-    writeInt(bag, "EffectColor", state_.EffectColor, 0xFFFFFF);
-    bag.WriteProperty(QStringLiteral("Caption"), state_.Caption, QString::fromLatin1(kind));
-    writeBool(bag, "FocusRect", state_.FocusRect, true);
-    writeBool(bag, "Value", state_.Value, false);
-    writeBool(bag, "HandPointer", state_.HandPointer, false);
-    bag.WriteProperty(QStringLiteral("Picture"), pictureValue(state_.Picture), QJsonValue());
-    writeBool(bag, "PictureGray", state_.PictureGray, false);
-    writeBool(bag, "Enabled", isEnabled(), true);
-    bag.WriteProperty(QStringLiteral("Font"), fontToJson(Font()), fontToJson(ambientFont()));
-    bag.WriteProperty(QStringLiteral("MouseIcon"), pictureToJson(MouseIcon()), QJsonValue());
-    writeInt(bag, "MousePointer", MousePointer(), 0);
+    Persistence::write(*this, bag);
 }
 
 // The saved values go straight into the fields: no colour set is loaded and nothing is
 // notified, so custom colours survive whatever style or theme was saved with them.
 void Button::UserControl_ReadProperties(PropertyBag& bag) {
-    state_.ButtonShape = readInt32(bag, "ButtonShape", 0);
-    state_.ButtonStyle = readInt32(bag, "ButtonStyle", 1);
-    state_.ButtonStyleColors = readInt32(bag, "ButtonStyleColors", 1);
-    state_.ButtonTheme = readInt32(bag, "ButtonTheme", 0);
-    state_.ButtonType = readInt32(bag, "ButtonType", 0);
-    state_.CaptionAlignment = readInt32(bag, "CaptionAlignment", 2);
-    state_.CaptionEffect = readInt32(bag, "CaptionEffect", 0);
-    state_.CaptionStyle = readInt32(bag, "CaptionStyle", 0);
-    state_.DropDown = readInt32(bag, "DropDown", 0);
-    state_.PictureAlignment = readInt32(bag, "PictureAlignment", 2);
-    state_.BackColor = readColor(bag, "BackColor", buttonFace);
-    state_.BackColorPressed = readColor(bag, "BackColorPressed", buttonFace);
-    state_.BackColorHover = readColor(bag, "BackColorHover", buttonFace);
-    state_.BorderColor = readColor(bag, "BorderColor", 0);
-    state_.BorderColorPressed = readColor(bag, "BorderColorPressed", 0);
-    state_.BorderColorHover = readColor(bag, "BorderColorHover", 0);
-    state_.ForeColor = readColor(bag, "ForeColor", 0);
-    state_.ForeColorPressed = readColor(bag, "ForeColorPressed", 0x0000FF);
-    state_.ForeColorHover = readColor(bag, "ForeColorHover", 0xFF0000);
-    state_.EffectColor = readColor(bag, "EffectColor", 0xFFFFFF);
-    state_.Caption =
-        bag.ReadProperty(QStringLiteral("Caption"), QString::fromLatin1(kind)).toString();
-    setAccessibleCaption(state_.Caption);
-    state_.FocusRect = readBool(bag, "FocusRect", true);
-    state_.Value = readBool(bag, "Value", false);
-    state_.HandPointer = readBool(bag, "HandPointer", false);
-    state_.Picture = pictureFromImage(pictureFromJson(bag.ReadProperty(QStringLiteral("Picture"))));
-    state_.PictureGray = readBool(bag, "PictureGray", false);
-    UserControl::setEnabled(readBool(bag, "Enabled", true));
-    setFont(fontFromJson(bag.ReadProperty(QStringLiteral("Font")), ambientFont()));
-    setMouseIcon(pictureFromJson(bag.ReadProperty(QStringLiteral("MouseIcon"))));
-    UserControl::setMousePointer(
-        toInt16(bag.ReadProperty(QStringLiteral("MousePointer"), 0).toDouble()));
+    Persistence::read(*this, bag);
 }
 
 void Button::UserControl_Terminate() {

@@ -15,6 +15,10 @@
 #include "platform/runtime/ResumeNext.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <array>
+#include <type_traits>
+#include <variant>
+
 namespace dorvak {
 namespace {
 
@@ -23,28 +27,41 @@ constexpr double iconSize = 240;
 constexpr int pollingIntervalMs = 10;
 constexpr int alignTop = 1;
 
-bool boolFromJson(const QJsonValue& value) {
-    if (value.isBool())
-        return value.toBool();
-    if (value.isDouble())
-        return value.toDouble() != 0;
-    throw RuntimeError(ErrorCode::TypeMismatch, "not a Boolean");
-}
-
-std::int32_t int32FromJson(const QJsonValue& value) {
-    if (!value.isDouble())
-        throw RuntimeError(ErrorCode::TypeMismatch, "not a number");
-    return toInt32(value.toDouble());
-}
-
 } // namespace
+
+// One entry per saved property, in the order they are written and read back, with its
+// default. A value of the wrong type is a type mismatch, which leaves the property as it was.
+struct xVistaForm::Persistence {
+    using Flag = bool xVistaForm::*;
+    using Number = std::int32_t xVistaForm::*;
+    using ShortNumber = std::int16_t xVistaForm::*;
+    using Colour = OleColor xVistaForm::*;
+    // The properties the child controls hold, with defaults of the host's.
+    struct Accessor {
+        void (*read)(xVistaForm&, const PropertyBag&, const QString& key);
+        void (*write)(xVistaForm&, PropertyBag&, const QString& key);
+    };
+    struct Property {
+        const char* key;
+        std::variant<Flag, Number, ShortNumber, Colour, Accessor> member;
+        std::int32_t defaultValue = 0;
+    };
+
+    static const std::array<Property, 11> properties;
+
+    static void setDefaults(xVistaForm& skin);
+    static void read(xVistaForm& skin, const PropertyBag& bag, const Property& property);
+    static void write(xVistaForm& skin, PropertyBag& bag, const Property& property);
+};
 
 xVistaForm::xVistaForm(const ControlSite& site)
     : UserControl(site)
     , TwipsPerPixelX(dorvak::TwipsPerPixelX())
     , TwipsPerPixelY(dorvak::TwipsPerPixelY())
     , EdgeZoneX(5 * TwipsPerPixelX)
-    , EdgeZoneY(5 * TwipsPerPixelY) {}
+    , EdgeZoneY(5 * TwipsPerPixelY) {
+    Persistence::setDefaults(*this);
+}
 
 // Properties ---------------------------------------------------------------------------------
 
@@ -206,6 +223,93 @@ void xVistaForm::UserControl_InitProperties() {
     }
 }
 
+const std::array<xVistaForm::Persistence::Property, 11> xVistaForm::Persistence::properties{{
+    {"Caption", Accessor{[](xVistaForm& s, const PropertyBag& bag, const QString& key) {
+                             s.lblFormCaption->setCaption(
+                                 bag.ReadProperty(key, s.extenderName()).toString());
+                         },
+                         [](xVistaForm& s, PropertyBag& bag, const QString& key) {
+                             bag.WriteProperty(key, s.Caption(), s.extenderName());
+                         }}},
+    {"DisplayIcon", &xVistaForm::displayIcon_, false},
+    {"Font", Accessor{[](xVistaForm& s, const PropertyBag& bag, const QString& key) {
+                          s.lblFormCaption->setFont(
+                              fontFromJson(bag.ReadProperty(key), s.ambientFont()));
+                      },
+                      [](xVistaForm& s, PropertyBag& bag, const QString& key) {
+                          bag.WriteProperty(key, fontToJson(s.Font()), fontToJson(s.ambientFont()));
+                      }}},
+    {"ForeColor", &xVistaForm::CaptionColour, 0},
+    {"Icon", Accessor{[](xVistaForm& s, const PropertyBag& bag, const QString& key) {
+                          s.imgFormPic->setPicture(pictureFromJson(bag.ReadProperty(key)));
+                      },
+                      [](xVistaForm& s, PropertyBag& bag, const QString& key) {
+                          bag.WriteProperty(key, pictureToJson(s.Icon()), pictureToJson(QImage()));
+                      }}},
+    {"ShowCloseButton", &xVistaForm::showCloseButton_, true},
+    {"ShowMinimiseButton", &xVistaForm::showMinimiseButton_, true},
+    {"ShowMaximiseButton", &xVistaForm::showMaximiseButton_, true},
+    {"Style", &xVistaForm::style_, 0},
+    {"Transparency", &xVistaForm::transparency_, false},
+    {"TransparencyLevel", &xVistaForm::transparencyLevel_, 15},
+}};
+
+void xVistaForm::Persistence::setDefaults(xVistaForm& skin) {
+    for (const Property& property : properties) {
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (!std::is_same_v<Member, Accessor>) {
+                    using Value = std::remove_reference_t<decltype(skin.*member)>;
+                    skin.*member = static_cast<Value>(property.defaultValue);
+                }
+            },
+            property.member);
+    }
+}
+
+void xVistaForm::Persistence::read(xVistaForm& skin, const PropertyBag& bag,
+                                   const Property& property) {
+    const QString key = QString::fromLatin1(property.key);
+    const std::int32_t fallback = property.defaultValue;
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, Accessor>) {
+                // The readers set the child controls, created before the first is read.
+                Q_ASSERT(skin.lblFormCaption && skin.imgFormPic);
+                member.read(skin, bag, key);
+            } else if constexpr (std::is_same_v<Member, Flag>)
+                skin.*member = boolFromJson(bag.ReadProperty(key, fallback != 0));
+            else if constexpr (std::is_same_v<Member, Number>)
+                skin.*member = toInt32(numberFromJson(bag.ReadProperty(key, fallback)));
+            else if constexpr (std::is_same_v<Member, ShortNumber>)
+                skin.*member = toInt16(numberFromJson(bag.ReadProperty(key, fallback)));
+            else
+                skin.*member = colorFromJson(bag.ReadProperty(key, fallback));
+        },
+        property.member);
+}
+
+void xVistaForm::Persistence::write(xVistaForm& skin, PropertyBag& bag, const Property& property) {
+    const QString key = QString::fromLatin1(property.key);
+    const std::int32_t fallback = property.defaultValue;
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, Accessor>)
+                member.write(skin, bag, key);
+            else if constexpr (std::is_same_v<Member, Flag>)
+                bag.WriteProperty(key, skin.*member, fallback != 0);
+            else if constexpr (std::is_same_v<Member, Colour>)
+                bag.WriteProperty(key, colorToJson(skin.*member),
+                                  colorToJson(static_cast<OleColor>(fallback)));
+            else
+                bag.WriteProperty(key, int(skin.*member), fallback);
+        },
+        property.member);
+}
+
 void xVistaForm::UserControl_ReadProperties(PropertyBag& bag) {
     resumeNext([&] {
         moveForm = parentForm();
@@ -214,32 +318,12 @@ void xVistaForm::UserControl_ReadProperties(PropertyBag& bag) {
         HostWindow->setAutoRedraw(true);
     });
     // A store without "Style" loads the dark scheme first and ends with the light one.
-    resumeNext([&] { style_ = int32FromJson(bag.ReadProperty("Style", 1)); });
+    resumeNext([&] { style_ = toInt32(numberFromJson(bag.ReadProperty("Style", 1))); });
     resumeNext([&] { ApplyColourScheme(); });
     resumeNext([&] { CreateChildControls(); });
 
-    resumeNext([&] {
-        lblFormCaption->setCaption(bag.ReadProperty("Caption", extenderName()).toString());
-    });
-    resumeNext([&] { displayIcon_ = boolFromJson(bag.ReadProperty("DisplayIcon", false)); });
-    resumeNext(
-        [&] { lblFormCaption->setFont(fontFromJson(bag.ReadProperty("Font"), ambientFont())); });
-    resumeNext([&] { CaptionColour = colorFromJson(bag.ReadProperty("ForeColor", 0)); });
-    resumeNext([&] { imgFormPic->setPicture(pictureFromJson(bag.ReadProperty("Icon"))); });
-    resumeNext([&] { showCloseButton_ = boolFromJson(bag.ReadProperty("ShowCloseButton", true)); });
-    resumeNext(
-        [&] { showMinimiseButton_ = boolFromJson(bag.ReadProperty("ShowMinimiseButton", true)); });
-    resumeNext(
-        [&] { showMaximiseButton_ = boolFromJson(bag.ReadProperty("ShowMaximiseButton", true)); });
-
-    resumeNext([&] { style_ = int32FromJson(bag.ReadProperty("Style", 0)); });
-    resumeNext([&] { transparency_ = boolFromJson(bag.ReadProperty("Transparency", false)); });
-    resumeNext([&] {
-        const QJsonValue level = bag.ReadProperty("TransparencyLevel", 15);
-        if (!level.isDouble())
-            throw RuntimeError(ErrorCode::TypeMismatch, "not a number");
-        transparencyLevel_ = toInt16(level.toDouble());
-    });
+    for (const Persistence::Property& property : Persistence::properties)
+        resumeNext([&] { Persistence::read(*this, bag, property); });
 
     resumeNext([&] { SetTaskbarPresence(HostWindow->hWnd(), true); });
     resumeNext([&] {
@@ -256,17 +340,8 @@ void xVistaForm::UserControl_ReadProperties(PropertyBag& bag) {
 }
 
 void xVistaForm::UserControl_WriteProperties(PropertyBag& bag) {
-    bag.WriteProperty("Caption", Caption(), extenderName());
-    bag.WriteProperty("DisplayIcon", displayIcon_, false);
-    bag.WriteProperty("Font", fontToJson(Font()), fontToJson(ambientFont()));
-    bag.WriteProperty("ForeColor", colorToJson(CaptionColour), colorToJson(0));
-    bag.WriteProperty("Icon", pictureToJson(Icon()), pictureToJson(QImage()));
-    bag.WriteProperty("ShowCloseButton", showCloseButton_, true);
-    bag.WriteProperty("ShowMinimiseButton", showMinimiseButton_, true);
-    bag.WriteProperty("ShowMaximiseButton", showMaximiseButton_, true);
-    bag.WriteProperty("Style", style_, 0);
-    bag.WriteProperty("Transparency", transparency_, false);
-    bag.WriteProperty("TransparencyLevel", transparencyLevel_, 15);
+    for (const Persistence::Property& property : Persistence::properties)
+        Persistence::write(*this, bag, property);
     if (HostWindow)
         HostWindow->setAutoRedraw(false);
 }

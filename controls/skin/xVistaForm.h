@@ -126,14 +126,16 @@ private:
     QPointer<Form> HostWindow;
     QPointer<Form> moveForm;
 
-    bool showCloseButton_ = true;
-    bool showMinimiseButton_ = true;
-    bool showMaximiseButton_ = true;
-    bool displayIcon_ = false;
-    bool transparency_ = false;
-    std::int16_t transparencyLevel_ = 15;
-    std::int32_t style_ = 0;
-    OleColor CaptionColour = 0;
+    // The saved properties; their defaults are set by the constructor.
+    struct Persistence;
+    bool showCloseButton_{};
+    bool showMinimiseButton_{};
+    bool showMaximiseButton_{};
+    bool displayIcon_{};
+    bool transparency_{};
+    std::int16_t transparencyLevel_{};
+    std::int32_t style_{};
+    OleColor CaptionColour{};
     ColourScheme colours_{};
 
     CaptionButtonFlags flags_;

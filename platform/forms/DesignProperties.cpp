@@ -19,8 +19,7 @@ QVariant valueFor(const QMetaProperty& property, const QJsonValue& value, const 
     case QMetaType::UInt:
         return colorFromJson(value);
     case QMetaType::Bool:
-        // Saved booleans may be numbers: true is -1.
-        return value.isBool() ? value.toBool() : value.toDouble() != 0;
+        return boolFromJson(value, false);
     default:
         return value.toVariant();
     }

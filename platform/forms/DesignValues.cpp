@@ -73,6 +73,28 @@ QJsonValue colorToJson(OleColor color) {
     return QLatin1String("0x") + QString::number(color, 16).toUpper().rightJustified(8, u'0');
 }
 
+bool boolFromJson(const QJsonValue& value) {
+    if (!value.isBool() && !value.isDouble())
+        throw RuntimeError(ErrorCode::TypeMismatch, "not a Boolean");
+    return boolFromJson(value, false);
+}
+
+bool boolFromJson(const QJsonValue& value, bool otherwise) {
+    if (value.isBool())
+        return value.toBool();
+    return value.isDouble() ? value.toDouble() != 0 : otherwise;
+}
+
+double numberFromJson(const QJsonValue& value) {
+    if (!value.isDouble())
+        throw RuntimeError(ErrorCode::TypeMismatch, "not a number");
+    return value.toDouble();
+}
+
+double numberFromJson(const QJsonValue& value, double otherwise) {
+    return value.isDouble() ? value.toDouble() : otherwise;
+}
+
 QColor qColorFromOle(OleColor color) {
     const OleColor plain = translateColor(color);
     return QColor(int(plain & 0xFF), int(plain >> 8 & 0xFF), int(plain >> 16 & 0xFF));

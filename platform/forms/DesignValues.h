@@ -17,6 +17,17 @@ namespace dorvak {
 OleColor colorFromJson(const QJsonValue& value);
 QJsonValue colorToJson(OleColor color);
 
+// A Boolean is true or false or, as the runtime saves Booleans, a number (true is -1; any
+// number but 0 counts as true). Raises RuntimeError (type mismatch) for anything else; the
+// form with `otherwise` takes anything else (null, text) as that value instead.
+bool boolFromJson(const QJsonValue& value);
+bool boolFromJson(const QJsonValue& value, bool otherwise);
+
+// A number. Raises RuntimeError (type mismatch) for anything else; the form with `otherwise`
+// takes anything else as that value instead.
+double numberFromJson(const QJsonValue& value);
+double numberFromJson(const QJsonValue& value, double otherwise);
+
 // The QColor a widget paints with; system colours are translated first.
 QColor qColorFromOle(OleColor color);
 

@@ -1,13 +1,13 @@
 // Every caption the three windows are designed with, drawn by its own label at the screen's
 // device pixel ratio (CTest runs this program at 1×, 1.5× and 2×): each letter shows whole,
 // where its advance puts it, with the ink its face gives it, inside the designed label.
-#include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/Form3.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Label.h"
 #include "platform/gdi/Text.h"
+#include "tests/support/ProgramApplication.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -24,16 +24,6 @@
 
 namespace dorvak {
 namespace {
-
-Application& application() {
-    static Application* const instance = [] {
-        auto* created = new Application;
-        registerControlKinds(*created);
-        created->setQuitOnLastFormUnloaded(false);
-        return created;
-    }();
-    return *instance;
-}
 
 qreal ratio() {
     return QGuiApplication::primaryScreen()->devicePixelRatio();
@@ -144,7 +134,7 @@ qreal strikeWidth(const QString& text) {
 }
 
 template <typename F> void checkCaptionsOf() {
-    application();
+    programApplication();
     const auto form = std::make_unique<F>();
     form->show();
     int captions = 0;
@@ -175,7 +165,7 @@ TEST(DesignedText, EveryLetterOfTheStartUpWindowsCaptionsShows) {
 TEST(DesignedText, MsSansSerifAbove1xIsTheScalableTahomaAtTheStrikesWidths) {
     if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf")))
         GTEST_SKIP() << "fonts-wine is not installed";
-    application();
+    programApplication();
     const Form1 form;
     int checked = 0;
     for (Label* label : form.findChildren<Label*>()) {

@@ -1,6 +1,5 @@
 // The main and About windows, opened offscreen and driven as a user would: typing, clicking
 // the buttons, closing the message boxes, reading back what the window shows.
-#include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "platform/forms/Application.h"
@@ -14,6 +13,8 @@
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/TextFormatting.h"
+#include "tests/support/ProgramApplication.h"
+#include "tests/support/Waiting.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,21 +32,6 @@
 
 namespace dorvak {
 namespace {
-
-Application& application() {
-    static Application* const instance = [] {
-        auto* created = new Application;
-        registerControlKinds(*created);
-        created->setQuitOnLastFormUnloaded(false);
-        return created;
-    }();
-    return *instance;
-}
-
-// Lets events run until the condition holds or five seconds have passed.
-bool waitFor(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, 5000);
-}
 
 // The middle of the status chart, where its four shapes are stacked.
 const QPoint chartCentre(pixelsFromTwips(7440 + 1335 / 2), pixelsFromTwips(960 + 1575 / 2));
@@ -89,13 +75,13 @@ private:
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
+        programApplication();
         form = new Form1;
         form->Show();
     }
 
     void TearDown() override {
-        for (Form* loaded : application().forms())
+        for (Form* loaded : programApplication().forms())
             loaded->Unload();
         finishUnloads();
     }
@@ -200,11 +186,11 @@ TEST_F(MainWindow, EmptyStartDateShowsBothMessagesWithTheProgramsTitle) {
 
 TEST_F(MainWindow, AboutWindowOpensOnceAndAnewAfterItIsClosed) {
     click(button("Button1"));
-    Form2* about = application().loadedForm<Form2>();
+    Form2* about = programApplication().loadedForm<Form2>();
     ASSERT_NE(about, nullptr);
     click(button("Button1"));
-    EXPECT_EQ(application().forms().size(), 2u);
-    EXPECT_EQ(application().loadedForm<Form2>(), about);
+    EXPECT_EQ(programApplication().forms().size(), 2u);
+    EXPECT_EQ(programApplication().loadedForm<Form2>(), about);
     EXPECT_TRUE(about->isVisible());
 
     // Black, frameless, the "X" in its top-right corner.
@@ -215,21 +201,21 @@ TEST_F(MainWindow, AboutWindowOpensOnceAndAnewAfterItIsClosed) {
     EXPECT_EQ(close.geometry(), QRect(576, 8, 25, 25));
 
     click(close);
-    EXPECT_EQ(application().loadedForm<Form2>(), nullptr);
+    EXPECT_EQ(programApplication().loadedForm<Form2>(), nullptr);
     finishUnloads();
     click(button("Button1"));
-    EXPECT_NE(application().loadedForm<Form2>(), nullptr);
+    EXPECT_NE(programApplication().loadedForm<Form2>(), nullptr);
 }
 
 TEST_F(MainWindow, AboutWindowKeepsTheProgramRunningAfterTheMainWindowCloses) {
-    QSignalSpy lastUnloaded(&application(), &Application::lastFormUnloaded);
+    QSignalSpy lastUnloaded(&programApplication(), &Application::lastFormUnloaded);
     click(button("Button1"));
-    Form2* about = application().loadedForm<Form2>();
+    Form2* about = programApplication().loadedForm<Form2>();
     ASSERT_NE(about, nullptr);
 
     click(button("Button2"));
     finishUnloads();
-    EXPECT_EQ(application().loadedForm<Form1>(), nullptr);
+    EXPECT_EQ(programApplication().loadedForm<Form1>(), nullptr);
     EXPECT_EQ(lastUnloaded.count(), 0);
 
     click(*about->control<QWidget>("Button1"));
@@ -248,10 +234,10 @@ private:
 
 TEST_F(MainWindow, PrintSendsAnImageOfTheWindowWithItsControls) {
     QList<QImage> pages;
-    application().printer().setDevice(std::make_unique<RecordingPrinter>(pages));
+    programApplication().printer().setDevice(std::make_unique<RecordingPrinter>(pages));
     calculateWithDaysLeft(300);
     click(button("Command2"));
-    application().printer().setDevice(std::make_unique<DefaultPrinter>());
+    programApplication().printer().setDevice(std::make_unique<DefaultPrinter>());
 
     ASSERT_EQ(pages.size(), 1);
     const QImage& page = pages.front();
@@ -410,9 +396,9 @@ TEST_F(MainWindow, AnUnreadableBoxIsMarkedOnScreenInPrintAndForScreenReadersUnti
 
     // The printed window carries the marks.
     QList<QImage> pages;
-    application().printer().setDevice(std::make_unique<RecordingPrinter>(pages));
+    programApplication().printer().setDevice(std::make_unique<RecordingPrinter>(pages));
     click(button("Command2"));
-    application().printer().setDevice(std::make_unique<DefaultPrinter>());
+    programApplication().printer().setDevice(std::make_unique<DefaultPrinter>());
     ASSERT_EQ(pages.size(), 1);
     expectMarked(pages.front().copy(start.geometry()), "Text1 printed");
     expectMarked(pages.front().copy(today.geometry()), "Text4 printed");

@@ -2,7 +2,6 @@
 // enabled when a second ends ticks once, so 35 seconds take no time and no test sleeps. The
 // page is the real engine's; beside the test program there is no page, so tests that need the
 // shipped one point the window's browser at it in the source tree.
-#include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "app/Form3.h"
 #include "platform/forms/Application.h"
@@ -12,6 +11,8 @@
 #include "platform/forms/Timer.h"
 #include "platform/forms/WebBrowser.h"
 #include "tests/support/ChildProcesses.h"
+#include "tests/support/ProgramApplication.h"
+#include "tests/support/Waiting.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -26,20 +27,6 @@
 
 namespace dorvak {
 namespace {
-
-Application& application() {
-    static Application* const instance = [] {
-        auto* created = new Application;
-        registerControlKinds(*created);
-        created->setQuitOnLastFormUnloaded(false);
-        return created;
-    }();
-    return *instance;
-}
-
-bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
-    return QTest::qWaitFor(condition, milliseconds);
-}
 
 // Counts how often a window of class F is shown.
 template <typename F> class ShowCounter : public QObject {
@@ -58,12 +45,12 @@ protected:
 class StartUpWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
-        window = application().showForm<Form3>();
+        programApplication();
+        window = programApplication().showForm<Form3>();
     }
 
     void TearDown() override {
-        for (Form* form : std::vector<Form*>(application().forms()))
+        for (Form* form : std::vector<Form*>(programApplication().forms()))
             form->Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -162,21 +149,21 @@ TEST_F(StartUpWindow, CountsThirtyFiveSecondsWithTheNoticesAndTheBlinkingPicture
         EXPECT_EQ(caption("Label2"), second < 8 ? preparing : clickNotice);
         // Shown for the first two seconds, then hidden on even and shown on odd ones.
         EXPECT_EQ(pictureShown(), second == 1 || second % 2 == 1);
-        EXPECT_EQ(application().loadedForm<Form1>(), nullptr);
+        EXPECT_EQ(programApplication().loadedForm<Form1>(), nullptr);
         EXPECT_TRUE(loaded());
     }
 
     tickOneSecond();
     EXPECT_FALSE(loaded());
     EXPECT_FALSE(window->isVisible());
-    Form1* mainWindow = application().loadedForm<Form1>();
+    Form1* mainWindow = programApplication().loadedForm<Form1>();
     ASSERT_NE(mainWindow, nullptr);
     EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_EQ(mainWindowShows.count, 1);
-    EXPECT_EQ(application().forms(), std::vector<Form*>{mainWindow});
+    EXPECT_EQ(programApplication().forms(), std::vector<Form*>{mainWindow});
 
     // Unloading the start-up window did not end the program: the main window took over.
-    QSignalSpy ended(&application(), &Application::lastFormUnloaded);
+    QSignalSpy ended(&programApplication(), &Application::lastFormUnloaded);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
@@ -185,14 +172,14 @@ TEST_F(StartUpWindow, CountsThirtyFiveSecondsWithTheNoticesAndTheBlinkingPicture
 }
 
 TEST_F(StartUpWindow, ClosingItEarlyEndsTheProgramWithoutTheMainWindow) {
-    QSignalSpy ended(&application(), &Application::lastFormUnloaded);
+    QSignalSpy ended(&programApplication(), &Application::lastFormUnloaded);
     for (int second = 1; second <= 20; ++second)
         tickOneSecond();
     window->close();
     EXPECT_FALSE(loaded());
     EXPECT_TRUE(waitFor([&] { return ended.count() == 1; }));
-    EXPECT_EQ(application().loadedForm<Form1>(), nullptr);
-    EXPECT_TRUE(application().forms().empty());
+    EXPECT_EQ(programApplication().loadedForm<Form1>(), nullptr);
+    EXPECT_TRUE(programApplication().forms().empty());
 }
 
 TEST_F(StartUpWindow, StaysOnTopAndCountsWithoutItsPage) {
@@ -235,7 +222,7 @@ TEST_F(StartUpWindow, TheBrowserEngineEndsWithTheWindow) {
 
     for (int second = 1; second <= 35; ++second)
         tickOneSecond();
-    ASSERT_NE(application().loadedForm<Form1>(), nullptr);
+    ASSERT_NE(programApplication().loadedForm<Form1>(), nullptr);
     EXPECT_TRUE(waitFor(
         [&] {
             return std::none_of(engine.begin(), engine.end(),

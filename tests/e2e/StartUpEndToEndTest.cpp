@@ -1,6 +1,8 @@
 // The real program on a virtual X display with a window manager: the start-up window opens
 // centred, stays above another window activated over it, shows the page strip, and after its
 // 35 seconds gives way to the main window.
+#include "tests/support/Waiting.h"
+
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,6 +17,8 @@
 
 namespace {
 
+using dorvak::waitFor;
+
 const QString startUpTitle = QStringLiteral(" Velto Dorvak Programı");
 const QString mainTitle = QStringLiteral("Dorvak Programı - Velto Yazılım");
 const QString otherTitle = QStringLiteral("Baska pencere");
@@ -25,10 +29,6 @@ const QString otherTitle = QStringLiteral("Baska pencere");
 constexpr int patience = 60000;
 // The start-up window's count before the main window opens.
 constexpr int startUpMilliseconds = 35000;
-
-bool waitFor(const std::function<bool()>& condition, int milliseconds = patience) {
-    return QTest::qWaitFor(condition, milliseconds);
-}
 
 // Runs a command-line tool of the X display to its end and returns what it printed.
 QByteArray run(const QString& program, const QStringList& arguments) {
@@ -127,18 +127,20 @@ TEST(StartUpEndToEnd, OpensCentredStaysOnTopShowsThePageAndGivesWayToTheMainWind
     VirtualDisplay display;
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "the virtual display did not start";
     Started windowManager("openbox", {"--sm-disable"});
-    ASSERT_TRUE(waitFor([] {
-        return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-    })) << "openbox "
-        << (windowManager.running() ? "runs but never announced itself" : "ended") << " on display "
-        << qgetenv("DISPLAY").constData();
+    ASSERT_TRUE(waitFor(
+        [] {
+            return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+        },
+        patience))
+        << "openbox " << (windowManager.running() ? "runs but never announced itself" : "ended")
+        << " on display " << qgetenv("DISPLAY").constData();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "xcb");
     Started program(DORVAK_EXECUTABLE, {}, environment);
 
     qulonglong startUp = 0;
-    ASSERT_TRUE(waitFor([&] { return (startUp = findWindow(startUpTitle)) != 0; }));
+    ASSERT_TRUE(waitFor([&] { return (startUp = findWindow(startUpTitle)) != 0; }, patience));
     const QRect area = clientArea(startUp);
     EXPECT_EQ(area.size(), QSize(513, 115));
     const QRect screen(0, 0, 1280, 1024);
@@ -150,16 +152,16 @@ TEST(StartUpEndToEnd, OpensCentredStaysOnTopShowsThePageAndGivesWayToTheMainWind
     Started other("xmessage", {"-geometry", "700x400+290+312", "-title", otherTitle, "-name",
                                otherTitle, "Bu pencere baslangic penceresinin ustune acilir."});
     qulonglong otherWindow = 0;
-    ASSERT_TRUE(waitFor([&] { return (otherWindow = findWindow(otherTitle)) != 0; }));
+    ASSERT_TRUE(waitFor([&] { return (otherWindow = findWindow(otherTitle)) != 0; }, patience));
     run("xdotool", {"windowactivate", "--sync", QString::number(otherWindow)});
-    ASSERT_TRUE(waitFor([&] { return activeWindow() == otherWindow; }));
+    ASSERT_TRUE(waitFor([&] { return activeWindow() == otherWindow; }, patience));
 
     const QList<qulonglong> stacking = stackingOrder();
     EXPECT_GT(stacking.indexOf(startUp), stacking.indexOf(otherWindow));
     // On screen: the page's band in the strip at the top left, and the banner bitmap below.
     const QPoint strip = area.topLeft() + QPoint(4, 4);
     const QRgb band = qRgb(0x2f, 0x3a, 0x1a);
-    EXPECT_TRUE(waitFor([&] { return screenshot().pixel(strip) == band; }))
+    EXPECT_TRUE(waitFor([&] { return screenshot().pixel(strip) == band; }, patience))
         << "page strip shows " << std::hex << screenshot().pixel(strip);
 
     // About 35 seconds after the start the main window takes over.

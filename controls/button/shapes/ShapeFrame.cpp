@@ -1,5 +1,7 @@
 #include "controls/button/shapes/ShapeFrame.h"
 
+#include "controls/button/ButtonPaintRules.h"
+
 namespace dorvak {
 
 namespace {
@@ -48,10 +50,8 @@ void drawStyleEdges(const ShapeGeometry& shape, ShapeCanvas& c) {
     }
 }
 
-// Styles 4, 6 and 7 show the focus in their own edges.
 bool marksFocusWithOutline(const ShapeState& state) {
-    return state.focused && state.buttonStyle != 4 && state.buttonStyle != 6 &&
-           state.buttonStyle != 7;
+    return state.focused && !marksFocusInOwnEdges(state.buttonStyle);
 }
 
 } // namespace

@@ -135,6 +135,32 @@ TEST(ButtonPaint, GradientBackgroundsLayTheirColoursWhereEachModeSays) {
     EXPECT_TRUE(near(host.pixel(W - 2, 16), green)) << "hovered, c1 is the hover colour";
 }
 
+// Disabled, styles 6 to 8 give the rest border a colour of their own only while their own
+// gradient is drawn and the face shows rest: style 6 also when hovered, as it has no hover look.
+TEST(ButtonPaint, ADisabledOwnGradientRecoloursOnlyTheRestBorder) {
+    ButtonHost host;
+    Button& b = *host.button;
+    b.setCaption(QString());
+    b.setButtonStyle(7);
+    b.setEnabled(false);
+    EXPECT_EQ(b.BorderColor(), 0xB5B2ADu);
+    EXPECT_EQ(b.BorderColorHover(), 0xB17F3Cu) << "the other borders are the style's";
+    b.setButtonStyleColors(0);
+    EXPECT_EQ(b.BorderColor(), 0x8F8F8Eu) << "transparent: no own gradient, the style's border";
+
+    b.setButtonStyleColors(1);
+    b.setEnabled(true);
+    hover(b);
+    ASSERT_TRUE(b.state().mouseOver());
+    b.setEnabled(false);
+    ASSERT_TRUE(b.state().mouseOver()) << "disabling keeps the pointer's state";
+    EXPECT_EQ(b.BorderColor(), 0x8F8F8Eu) << "hovered style 7 keeps its border";
+    b.setButtonStyle(8);
+    EXPECT_EQ(b.BorderColor(), b.BackColor()) << "hovered style 8 keeps its border";
+    b.setButtonStyle(6);
+    EXPECT_EQ(b.BorderColor(), 0x8DABABu);
+}
+
 TEST(ButtonPaint, OwnGradientsOfStylesFiveToEightFollowStateAndDisable) {
     ButtonHost host;
     Button& b = *host.button;

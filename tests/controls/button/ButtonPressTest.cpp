@@ -1,6 +1,7 @@
 // A screen reader's Press on a Button: the Click, toggle flip and face of a mouse click,
 // without the pointer.
 #include "tests/controls/button/ButtonTesting.h"
+#include "tests/support/Waiting.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -25,7 +26,7 @@ TEST(ButtonPress, ClicksAsTheMouseDoesAndLetsThePressedFaceSpringBack) {
     const auto press = [&] {
         log.clear();
         actions->doAction(QAccessibleActionInterface::pressAction());
-        return QTest::qWaitFor([&] { return !log.empty(); }, 5000);
+        return waitFor([&] { return !log.empty(); }, 5000);
     };
 
     ASSERT_TRUE(press());

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/button/Button.h"
-#include "platform/forms/Application.h"
 #include "tests/controls/button/ColorMap.h"
+#include "tests/support/ApplicationFixture.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,7 +20,6 @@ class ButtonHost {
 public:
     // Size in pixels; the button sits at (10, 10) of a 300 × 200 window.
     explicit ButtonHost(const QJsonObject& bag = {}, QSize size = {81, 33}) {
-        application.setQuitOnLastFormUnloaded(false);
         window.resize(300, 200);
         button = new Button(ControlSite{nullptr, &window, QStringLiteral("Button1"), -1});
         QObject::connect(button, &UserControl::propertyChanged,
@@ -35,7 +34,7 @@ public:
     const QImage& face() const { return button->surface().image(); }
     OleColor pixel(int x, int y) const { return plainFromPixel(face().pixel(x, y)); }
 
-    Application application;
+    ApplicationFixture fixture;
     QWidget window;
     Button* button = nullptr;
     std::vector<std::string> changes;

@@ -7,6 +7,7 @@
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/windowing/UserTypes.h"
+#include "tests/support/Waiting.h"
 
 #include <QCursor>
 #include <QDeadlineTimer>
@@ -166,11 +167,13 @@ TEST_F(CaptionInput, ThePollingTimerShowsHoverAndClearsItOnceThePointerLeaves) {
 
     move(onClose());
     EXPECT_TRUE(host.skin().pointerTimer()->Enabled());
-    QTRY_COMPARE_WITH_TIMEOUT(plainFromPixel(bar.pixel(closeFace)), colours.CloseFlatHover, 2000);
+    ASSERT_TRUE(waitForValue([&] { return plainFromPixel(bar.pixel(closeFace)); },
+                             colours.CloseFlatHover, 2000));
 
     // The pointer leaves the title bar for the client area.
     QCursor::setPos(host.form().mapToGlobal(QPoint(300, 300)));
-    QTRY_COMPARE_WITH_TIMEOUT(plainFromPixel(bar.pixel(closeFace)), colours.CloseFlatNormal, 2000);
+    ASSERT_TRUE(waitForValue([&] { return plainFromPixel(bar.pixel(closeFace)); },
+                             colours.CloseFlatNormal, 2000));
     EXPECT_FALSE(host.skin().buttonFlags().CloseHover);
     // Polling stops until the pointer comes back.
     EXPECT_FALSE(host.skin().pointerTimer()->Enabled());
@@ -194,7 +197,7 @@ TEST_F(CaptionInput, ATitleDragMovesTheWindowByTheWholeDragAndEndsAsAMove) {
         // The move waits for the release inside the first step of the pointer.
         QTimer::singleShot(0, [&] {
             QCursor::setPos(pointer + QPoint(40, 30));
-            QTRY_COMPARE_WITH_TIMEOUT(form.pos(), start + QPoint(40, 30), 2000);
+            EXPECT_TRUE(waitForValue([&] { return form.pos(); }, start + QPoint(40, 30), 2000));
             QTest::mouseRelease(&caption(), Qt::LeftButton, {}, press);
         });
         move(press + QPoint(3, 2), Qt::LeftButton);
@@ -274,9 +277,9 @@ TEST_F(CaptionInput, AWindowStillCountedMinimisedWhileItShowsTracksItsButtons) {
 
 TEST_F(CaptionInput, ADoubleClickOnTheCaptionMaximisesAndRestores) {
     QTest::mouseDClick(&caption(), Qt::LeftButton, {}, onCaption());
-    QTRY_COMPARE_WITH_TIMEOUT(host.form().WindowState(), 2, 2000);
+    ASSERT_TRUE(waitForValue([&] { return host.form().WindowState(); }, 2, 2000));
     QTest::mouseDClick(&caption(), Qt::LeftButton, {}, onCaption());
-    QTRY_COMPARE_WITH_TIMEOUT(host.form().WindowState(), 0, 2000);
+    ASSERT_TRUE(waitForValue([&] { return host.form().WindowState(); }, 0, 2000));
 }
 
 } // namespace

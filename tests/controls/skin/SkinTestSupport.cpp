@@ -7,9 +7,8 @@
 namespace dorvak {
 
 SkinHost::SkinHost(const QJsonObject& bag) {
-    application_.setQuitOnLastFormUnloaded(false);
-    application_.registerControlKind("xVistaForm",
-                                     [](const ControlSite& site) { return new xVistaForm(site); });
+    fixture_.application.registerControlKind(
+        "xVistaForm", [](const ControlSite& site) { return new xVistaForm(site); });
     FormDesign design;
     design.name = "Host";
     design.properties = {

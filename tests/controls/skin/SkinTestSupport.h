@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/skin/xVistaForm.h"
-#include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
+#include "tests/support/ApplicationFixture.h"
 
 #include <QJsonObject>
 #include <QPointer>
@@ -25,7 +25,7 @@ public:
     bool formUnloaded() const { return !form_ || form_->isUnloading(); }
 
 private:
-    Application application_;
+    ApplicationFixture fixture_;
     QPointer<Form> form_;
     xVistaForm* skin_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/Waiting.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -171,11 +172,11 @@ TEST(FormTest, RaisesItsOwnMouseAndResizeEventsInTwipsForABoundControl) {
     QTest::mouseMove(&form, QPoint(10, 10)); // no button held: still a move
     ASSERT_EQ(downs.size(), 1u);
     EXPECT_EQ(downs[0], (std::array<float, 4>{1, 2, 60, 30}));
-    QTRY_VERIFY(moves >= 1);
+    ASSERT_TRUE(waitFor([&] { return moves >= 1; }));
 
     // Width and height are the outer frame's; the client area is what is left inside it.
     form.Move(form.Left(), form.Top(), 4500, 3000);
-    QTRY_VERIFY(resizes >= 1);
+    ASSERT_TRUE(waitFor([&] { return resizes >= 1; }));
     EXPECT_DOUBLE_EQ(form.Width(), 4500);
     EXPECT_DOUBLE_EQ(form.Height(), 3000);
     EXPECT_DOUBLE_EQ(form.ScaleWidth(), form.ClientWidth());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/Application.h"
+#include "tests/support/ApplicationFixture.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,14 +8,6 @@
 #include <functional>
 
 namespace dorvak {
-
-// Each test gets its own application object; the program would end when its last window
-// unloads, which a test only observes.
-class ApplicationFixture {
-public:
-    ApplicationFixture() { application.setQuitOnLastFormUnloaded(false); }
-    Application application;
-};
 
 // Watches for the program's message box while a test runs code that opens one. Once the box
 // is open, `whileOpen` is asked (on every poll) whether it may close; the box's title and

@@ -33,6 +33,24 @@ TEST(PropertyBagTest, WritesOnlyValuesThatDifferFromTheirDefaults) {
     EXPECT_FALSE(bag.contains("Caption"));
 }
 
+TEST(PropertyBagTest, SavedBooleansAndNumbersAreStrictUnlessAFallbackIsGiven) {
+    // The runtime saves true as -1; any number but 0 is true.
+    EXPECT_TRUE(boolFromJson(QJsonValue(-1)));
+    EXPECT_TRUE(boolFromJson(QJsonValue(0.5)));
+    EXPECT_FALSE(boolFromJson(QJsonValue(0)));
+    EXPECT_TRUE(boolFromJson(QJsonValue(true)));
+    EXPECT_EQ(numberFromJson(QJsonValue(-2.5)), -2.5);
+    for (const QJsonValue& other : {QJsonValue(), QJsonValue("-1"), QJsonValue(QJsonArray{1})}) {
+        EXPECT_EQ(errorOf([&] { boolFromJson(other); }), ErrorCode::TypeMismatch);
+        EXPECT_EQ(errorOf([&] { numberFromJson(other); }), ErrorCode::TypeMismatch);
+        EXPECT_TRUE(boolFromJson(other, true));
+        EXPECT_EQ(numberFromJson(other, 7), 7);
+    }
+    // A fallback never overrides a value of the right type.
+    EXPECT_FALSE(boolFromJson(QJsonValue(false), true));
+    EXPECT_EQ(numberFromJson(QJsonValue(0), 7), 0);
+}
+
 TEST(PropertyBagTest, FontsColoursAndPicturesSurviveTheBag) {
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);

@@ -6,6 +6,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/UserControl.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/Waiting.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -144,7 +145,7 @@ TEST_F(UserControlTest, ReceivesMouseEventsInItsScaleUnitsAndClicksOnRelease) {
     auto* probe = form->control<Probe>("Saved");
     // Focused first, so that its focus events come before the input logged.
     probe->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->hasFocus(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return probe->hasFocus(); }, 5000));
     probe->log.clear();
 
     QTest::mouseClick(probe, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 4));
@@ -177,7 +178,7 @@ TEST_F(UserControlTest, SeeThroughPixelsOfItsSurfaceTakeNoClicks) {
     QPointer<Form> form = showWindow(twoProbes);
     auto* probe = form->control<Probe>("Saved");
     probe->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->hasFocus(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return probe->hasFocus(); }, 5000));
     Surface& surface = probe->surface();
     surface.setScaleMode(ScaleMode::Pixels);
     surface.setBackColor(0x00FFFFFF);
@@ -199,7 +200,7 @@ TEST_F(UserControlTest, ReceivesKeysAndFocusAndRaisesEventsWithArgumentsByRefere
     auto* saved = form->control<Probe>("Saved");
     auto* fresh = form->control<Probe>("Fresh", 2);
     fresh->setFocus();
-    QTRY_VERIFY(fresh->hasFocus());
+    ASSERT_TRUE(waitFor([&] { return fresh->hasFocus(); }));
     EXPECT_EQ(fresh->log.back(), "GotFocus");
     EXPECT_EQ(fresh->log.at(fresh->log.size() - 2), "EnterFocus");
 
@@ -219,7 +220,7 @@ TEST_F(UserControlTest, ReceivesKeysAndFocusAndRaisesEventsWithArgumentsByRefere
     saved->log.clear();
     fresh->log.clear();
     QTest::keyPress(fresh, Qt::Key_Tab);
-    QTRY_VERIFY(saved->hasFocus());
+    ASSERT_TRUE(waitFor([&] { return saved->hasFocus(); }));
     EXPECT_EQ(fresh->log, (std::vector<std::string>{"LostFocus", "ExitFocus"}));
     EXPECT_EQ(saved->log, (std::vector<std::string>{"EnterFocus", "GotFocus"}));
     form->Unload();
@@ -240,7 +241,7 @@ TEST_F(UserControlTest, CreatesChildControlsAndFollowsItsContainerWhenAlignedToT
     probe->setExtenderAlign(1);
     EXPECT_EQ(probe->geometry(), QRect(0, 0, 200, 40));
     form->resize(260, 100);
-    QTRY_COMPARE(probe->width(), 260);
+    ASSERT_TRUE(waitForValue([&] { return probe->width(); }, 260));
     EXPECT_EQ(probe->Top(), 0);
     form->Unload();
 }
@@ -284,7 +285,7 @@ TEST_F(UserControlTest, AScreenReaderPressesACaptionedControlWhichClicksAsItsMou
     button->doAction(press);
     // From the event loop, so that the screen reader asking is not held by what the click does.
     EXPECT_TRUE(saved->log.empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !saved->log.empty(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !saved->log.empty(); }, 5000));
     EXPECT_EQ(saved->log, std::vector<std::string>{"Click"}); // no pointer: no mouse events
 
     // A control without a caption is no button; a disabled one cannot be pressed.

@@ -5,6 +5,7 @@
 // link the user clicks goes to the link opener, a fake here, and only when it is a web address.
 #include "platform/forms/WebBrowser.h"
 #include "tests/support/ChildProcesses.h"
+#include "tests/support/Waiting.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,9 +27,7 @@ namespace {
 
 // The engine starts its helper processes on first use, which takes a few seconds on a busy
 // machine.
-bool waitFor(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, 30000);
-}
+constexpr int engineStartMs = 30000;
 
 struct LoadOutcome {
     QStringList completed;
@@ -73,7 +72,7 @@ public:
     // Navigates and waits for the page to load.
     bool open(const QString& page) {
         browser.Navigate(page);
-        return waitFor([&] { return outcome.done(); }) && outcome.failed.isEmpty();
+        return waitFor([&] { return outcome.done(); }, engineStartMs) && outcome.failed.isEmpty();
     }
     QRgb pixel(QPoint point) { return window.grab().toImage().pixel(point); }
     void click(QPoint point) { QTest::mouseClick(&browser, Qt::LeftButton, {}, point); }
@@ -103,7 +102,7 @@ TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
     EXPECT_EQ(shown.browser.LocationURL(), fileUrl);
 
     // The page's own colour reaches the screen: the engine renders, not only loads.
-    EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }));
+    EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }, engineStartMs));
 }
 
 TEST(WebBrowserTest, TheEngineRunsInAProcessOfItsOwnThatEndsWithTheControl) {
@@ -125,10 +124,12 @@ TEST(WebBrowserTest, TheEngineRunsInAProcessOfItsOwnThatEndsWithTheControl) {
         << "the engine never loads into the program";
 
     shown.reset();
-    EXPECT_TRUE(waitFor([&] {
-        return std::none_of(engine.begin(), engine.end(),
-                            [](const ChildProcess& child) { return isRunning(child.pid); });
-    }));
+    EXPECT_TRUE(waitFor(
+        [&] {
+            return std::none_of(engine.begin(), engine.end(),
+                                [](const ChildProcess& child) { return isRunning(child.pid); });
+        },
+        engineStartMs));
 
     // A control that goes while its page still loads tells nobody: closing its host is not a
     // failed navigation, and by then its own members are gone.
@@ -154,7 +155,7 @@ TEST(WebBrowserTest, AMissingPageOrAnAddressOffTheDiskIsReportedAndTheControlCar
         outcome.completed.clear();
         outcome.failed.clear();
         browser.Navigate(address);
-        ASSERT_TRUE(waitFor([&] { return outcome.done(); }));
+        ASSERT_TRUE(waitFor([&] { return outcome.done(); }, engineStartMs));
         EXPECT_EQ(outcome.failed, QStringList{address});
         EXPECT_TRUE(outcome.completed.isEmpty());
         EXPECT_EQ(browser.LocationURL(), address);
@@ -168,7 +169,7 @@ TEST(WebBrowserTest, WithoutTheEngineNavigationFailsInsteadOfEndingTheProgram) {
     LoadOutcome outcome(browser);
     browser.Navigate(QStringLiteral("file:///tmp/reklam.html"));
     EXPECT_TRUE(outcome.failed.isEmpty()) << "reported after the caller has returned";
-    ASSERT_TRUE(waitFor([&] { return outcome.done(); }));
+    ASSERT_TRUE(waitFor([&] { return outcome.done(); }, engineStartMs));
     EXPECT_EQ(outcome.failed, QStringList{"file:///tmp/reklam.html"});
     qunsetenv("QTWEBENGINEPROCESS_PATH");
 }
@@ -297,12 +298,15 @@ text('kendi.txt').then(got => show(8, got === 'kendi'), () => show(8, false));
     ShownBrowser shown({200, 20});
     ASSERT_TRUE(shown.open(page));
     const auto square = [](int i) { return QPoint(20 * i + 10, 10); };
-    ASSERT_TRUE(waitFor([&] {
-        for (int i = 0; i <= attempts.size(); ++i)
-            if (shown.pixel(square(i)) == white)
-                return false;
-        return true;
-    })) << "every attempt came to an end";
+    ASSERT_TRUE(waitFor(
+        [&] {
+            for (int i = 0; i <= attempts.size(); ++i)
+                if (shown.pixel(square(i)) == white)
+                    return false;
+            return true;
+        },
+        engineStartMs))
+        << "every attempt came to an end";
     for (int i = 0; i < attempts.size(); ++i)
         EXPECT_EQ(shown.pixel(square(i)), green) << attempts[i].toStdString() << " got something";
     EXPECT_EQ(shown.pixel(square(attempts.size())), green) << "the page's own file";
@@ -334,10 +338,12 @@ TEST(WebBrowserTest, ALinkTheUserClicksGoesToTheOpenerOnlyAsAWebAddressAndThePag
     const int square = 6;
     // Drawn is not yet listening: on a slow machine the engine drops the first input. The
     // pointer is moved over the square until it answers; a move is not a click.
-    ASSERT_TRUE(waitFor([&] {
-        shown.move(box(square));
-        return shown.pixel(box(square)) == yellow;
-    }));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            shown.move(box(square));
+            return shown.pixel(box(square)) == yellow;
+        },
+        engineStartMs));
 
     // The file, page, script and mail links first: none of them gets through, so the first
     // address the opener sees is the web link's.
@@ -345,13 +351,13 @@ TEST(WebBrowserTest, ALinkTheUserClicksGoesToTheOpenerOnlyAsAWebAddressAndThePag
         shown.click(box(refused));
     shown.click(box(0));
     shown.click(box(1));
-    ASSERT_TRUE(waitFor([&] { return opened.size() >= 2; }));
+    ASSERT_TRUE(waitFor([&] { return opened.size() >= 2; }, engineStartMs));
     EXPECT_EQ(opened, (QList<QUrl>{QUrl("https://velto.example/reklam"),
                                    QUrl("https://velto.example/yeni")}));
 
     // Still the same page, alive: its square answers a click.
     shown.click(box(square));
-    EXPECT_TRUE(waitFor([&] { return shown.pixel(box(square)) == green; }));
+    EXPECT_TRUE(waitFor([&] { return shown.pixel(box(square)) == green; }, engineStartMs));
     EXPECT_EQ(shown.browser.LocationURL(), QUrl::fromLocalFile(page).toString());
     EXPECT_EQ(shown.outcome.completed.size(), 1);
     EXPECT_TRUE(shown.outcome.failed.isEmpty());

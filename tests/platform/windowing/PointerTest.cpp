@@ -2,6 +2,7 @@
 #include "platform/windowing/Cursors.h"
 #include "platform/windowing/WindowMove.h"
 #include "platform/windowing/WindowRegistry.h"
+#include "tests/support/Waiting.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -72,7 +73,7 @@ TEST_F(ShownForm, AModalWindowTakesTheCaptureFromTheWindowsItBlocks) {
     QWidget dialog;
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
-    EXPECT_TRUE(QTest::qWaitFor([] { return GetCapture() == 0; }, 2000))
+    EXPECT_TRUE(waitFor([] { return GetCapture() == 0; }, 2000))
         << "the grab would keep the mouse from the modal window";
 }
 

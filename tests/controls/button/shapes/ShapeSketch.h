@@ -4,7 +4,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/windowing/WindowRegistry.h"
 #include "platform/windowing/WindowShape.h"
-#include "tests/controls/button/ShapeTesting.h"
+#include "tests/controls/button/shapes/ShapeTesting.h"
 
 #include <QWidget>
 #include <functional>

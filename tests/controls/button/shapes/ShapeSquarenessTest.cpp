@@ -1,6 +1,6 @@
 #include "controls/button/Button.h"
-#include "platform/forms/Application.h"
 #include "platform/forms/PropertyBag.h"
+#include "tests/support/ApplicationFixture.h"
 
 #include <QJsonObject>
 #include <QWidget>
@@ -11,8 +11,7 @@ namespace {
 
 // The size a Button of the shape ends up with after a repaint, placed at the given size.
 QSize paintedSize(int shape, QSize placed) {
-    Application application;
-    application.setQuitOnLastFormUnloaded(false);
+    ApplicationFixture fixture;
     QWidget window;
     window.resize(300, 300);
     auto* button = new Button(ControlSite{nullptr, &window, QStringLiteral("Button1"), -1});

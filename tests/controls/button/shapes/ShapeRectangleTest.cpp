@@ -2,7 +2,7 @@
 #include "platform/gdi/Regions.h"
 #include "platform/windowing/WindowRegistry.h"
 #include "platform/windowing/WindowShape.h"
-#include "tests/controls/button/ShapeTesting.h"
+#include "tests/controls/button/shapes/ShapeTesting.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
