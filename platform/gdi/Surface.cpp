@@ -13,8 +13,8 @@ namespace dorvak {
 
 namespace {
 
-HandleTable<Surface*>& deviceContexts() {
-    static HandleTable<Surface*> table(deviceContextHandles);
+HandleTable<HDC, Surface*>& deviceContexts() {
+    static HandleTable<HDC, Surface*> table(deviceContextHandles);
     return table;
 }
 
@@ -47,7 +47,7 @@ QImage blankImage(int width, int height) {
 
 } // namespace
 
-Surface* surfaceFromHdc(std::uint32_t hdc) {
+Surface* surfaceFromHdc(HDC hdc) {
     Surface** surface = deviceContexts().find(hdc);
     return surface ? *surface : nullptr;
 }
