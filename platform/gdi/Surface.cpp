@@ -49,6 +49,8 @@ QImage blankImage(int width, int height) {
 
 Surface* surfaceFromHdc(HDC hdc) {
     Surface** surface = deviceContexts().find(hdc);
+    // A surface leaves the table when it dies, so each entry is a live one under its own hdc.
+    Q_ASSERT(!surface || (*surface && (*surface)->hdc() == hdc));
     return surface ? *surface : nullptr;
 }
 
@@ -194,6 +196,7 @@ QRegion Surface::computeVisibleRegion() const {
     const int height = std::min(mask.height(), image_.height());
     SpanRegion region;
     std::vector<std::pair<int, int>> spans;
+    Q_ASSERT(mask.depth() == 32 && width <= mask.width() && height <= mask.height());
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(mask.constScanLine(y));
         spans.clear();

@@ -32,6 +32,8 @@ HWND registerWindow(QWidget* widget) {
 
 QWidget* windowFromHandle(HWND hWnd) {
     QPointer<QWidget>* widget = windows().find(hWnd);
+    // A widget leaves the table as it is destroyed, and keeps the handle it was given.
+    Q_ASSERT(!widget || !*widget || handleOfWindow(*widget) == hWnd);
     return widget ? widget->data() : nullptr;
 }
 
