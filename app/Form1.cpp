@@ -12,7 +12,6 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/runtime/Clock.h"
-#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/TextFormatting.h"
 
 #include <cmath>
@@ -114,11 +113,8 @@ void Form1::clearNotUnderstood(ControlName textBox) {
 }
 
 template <typename T> T& Form1::named(ControlName name) const {
-    T* found =
-        control<T>(QString::fromUtf8(name.name.data(), qsizetype(name.name.size())), name.index);
-    if (!found)
-        throw RuntimeError(ErrorCode::InvalidCall, "Form1 has no " + std::string(name.name));
-    return *found;
+    return Form::named<T>(QString::fromUtf8(name.name.data(), qsizetype(name.name.size())),
+                          name.index);
 }
 
 void Form1::onClick(std::string_view button, void (Form1::*handler)()) {

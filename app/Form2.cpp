@@ -6,10 +6,10 @@ namespace dorvak {
 
 Form2::Form2()
     : Form(QStringLiteral("Form2")) {
-    auto* close = control<Button>("Button1");
-    close->Click.connect([this] { Unload(); });
+    Button& close = named<Button>("Button1");
+    close.Click.connect([this] { Unload(); });
     // Its caption is a bare "X"; a screen reader says what it does.
-    close->setAccessibleDescription(QStringLiteral("Hakkında penceresini kapatır"));
+    close.setAccessibleDescription(QStringLiteral("Hakkında penceresini kapatır"));
 }
 
 } // namespace dorvak

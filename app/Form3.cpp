@@ -8,7 +8,6 @@
 #include "platform/forms/Timer.h"
 #include "platform/forms/WebBrowser.h"
 #include "platform/runtime/NumberParsing.h"
-#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/TextFormatting.h"
 #include "platform/windowing/WindowStyle.h"
 
@@ -77,13 +76,6 @@ void Form3::Timer4_Timer() {
 QString Form3::nextCount(const QString& count) const {
     return QString::fromStdString(
         numberText(parseNumber(count.toStdString(), locale_) + 1, locale_));
-}
-
-template <typename T> T& Form3::named(const char* name) const {
-    T* found = control<T>(QString::fromLatin1(name));
-    if (!found)
-        throw RuntimeError(ErrorCode::InvalidCall, std::string("Form3 has no ") + name);
-    return *found;
 }
 
 } // namespace dorvak

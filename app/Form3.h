@@ -29,7 +29,6 @@ private:
 
     // The count is kept as the caption's text and read back at every tick.
     QString nextCount(const QString& count) const;
-    template <typename T> T& named(const char* name) const;
 
     const LocaleConventions locale_;
 };

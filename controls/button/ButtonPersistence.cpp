@@ -212,7 +212,7 @@ void Button::UserControl_ReadProperties(PropertyBag& bag) {
 }
 
 void Button::UserControl_Terminate() {
-    DeleteObject(state_.ShapeRegion);
+    // Nothing to release: SetWindowRgn gave the shape region to the window, which keeps it.
 }
 
 } // namespace dorvak

@@ -54,7 +54,7 @@ struct ButtonState {
     std::int32_t PixelY = 0;
     std::optional<bool> IsMouseOver; // empty until the first mouse move; counts as false
     bool IsPressed = false;
-    HRGN ShapeRegion = 0;
+    HRGN ShapeRegion = 0; // the window region's handle; the window owns the region
 
     bool mouseOver() const { return IsMouseOver.value_or(false); }
 };

@@ -4,7 +4,7 @@
 
 namespace dorvak {
 
-void SetTaskbarPresence(std::uint32_t hWnd, bool show) {
+void SetTaskbarPresence(HWND hWnd, bool show) {
     // A window not shown yet stays hidden: its Show() places and shows it.
     const bool wasVisible = ShowWindow(hWnd, SW_HIDE);
     std::int32_t style = GetWindowLongA(hWnd, GWL_EXSTYLE);

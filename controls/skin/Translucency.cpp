@@ -12,8 +12,7 @@ int alphaForLevel(std::int16_t level) {
     return toInt16(opacity / 100.0 * 255.0);
 }
 
-TranslucencyResult makeTranslucent(std::uint32_t hWnd, std::int16_t level,
-                                   std::uint32_t colourKey) {
+TranslucencyResult makeTranslucent(HWND hWnd, std::int16_t level, std::uint32_t colourKey) {
     int alpha = 0;
     try {
         alpha = alphaForLevel(level);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/windowing/UserTypes.h"
+
 #include <cstdint>
 
 namespace dorvak {
@@ -18,6 +20,6 @@ enum TranslucencyResult : std::int32_t {
 
 // Makes the window layered with the opacity of `level`; `colourKey` is handed on but has no
 // effect, as only the alpha is applied. A level outside 0..100 changes nothing.
-TranslucencyResult makeTranslucent(std::uint32_t hWnd, std::int16_t level, std::uint32_t colourKey);
+TranslucencyResult makeTranslucent(HWND hWnd, std::int16_t level, std::uint32_t colourKey);
 
 } // namespace dorvak

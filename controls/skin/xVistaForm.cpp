@@ -164,7 +164,7 @@ void xVistaForm::setTransparencyLevel(const QString& level) {
     layOut();
 }
 
-std::int32_t xVistaForm::MakeSemiTransparent(std::uint32_t hWnd, std::int16_t level) {
+std::int32_t xVistaForm::MakeSemiTransparent(HWND hWnd, std::int16_t level) {
     // The colour key comes from the host whatever window is made translucent; only the
     // alpha takes effect.
     const std::uint32_t colourKey = HostWindow ? HostWindow->BackColor() & 0xFFFFFFu : 0;

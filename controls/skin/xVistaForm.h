@@ -5,6 +5,7 @@
 #include "controls/skin/EdgeGrips.h"
 #include "platform/forms/UserControl.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/windowing/UserTypes.h"
 
 #include <QFont>
 #include <QImage>
@@ -62,7 +63,7 @@ public:
 
     // Makes the window translucent by `level` percent. 0 done, 1 a level outside 0..100
     // (nothing changed), 2 a step failed.
-    std::int32_t MakeSemiTransparent(std::uint32_t hWnd, std::int16_t level);
+    std::int32_t MakeSemiTransparent(HWND hWnd, std::int16_t level);
 
     // The state the title bar and its buttons show.
     const ColourScheme& colours() const { return colours_; }

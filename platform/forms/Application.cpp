@@ -1,18 +1,7 @@
 #include "platform/forms/Application.h"
 
-#include "platform/forms/Accessibility.h"
-#include "platform/forms/DesignFonts.h"
-#include "platform/forms/Form.h"
-#include "platform/forms/Image.h"
-#include "platform/forms/Label.h"
-#include "platform/forms/Line.h"
-#include "platform/forms/PictureBox.h"
+#include "platform/forms/BuiltInControls.h"
 #include "platform/forms/Printer.h"
-#include "platform/forms/Shape.h"
-#include "platform/forms/TextBox.h"
-#include "platform/forms/Timer.h"
-#include "platform/forms/WebBrowser.h"
-#include "platform/runtime/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,11 +12,6 @@ namespace {
 
 Application* theApplication = nullptr;
 
-template <typename T> void registerBuiltIn(Application& application) {
-    application.registerControlKind(QString::fromLatin1(T::kind),
-                                    [](const ControlSite& site) { return new T(site.container); });
-}
-
 } // namespace
 
 Application::Application()
@@ -36,20 +20,10 @@ Application::Application()
     theApplication = this;
     // Windows end the program by unloading, not by closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    registerDesignFonts();
-    installAccessibility();
-    registerBuiltIn<TextBox>(*this);
-    registerBuiltIn<Label>(*this);
-    registerBuiltIn<Shape>(*this);
-    registerBuiltIn<Line>(*this);
-    registerBuiltIn<Image>(*this);
-    registerBuiltIn<PictureBox>(*this);
-    registerBuiltIn<Timer>(*this);
-    registerBuiltIn<WebBrowser>(*this);
+    registerBuiltInControls(controls_);
 }
 
 Application::~Application() {
-    removeAccessibility();
     theApplication = nullptr;
 }
 
@@ -59,17 +33,6 @@ Application* Application::instance() {
 
 QString Application::title() {
     return QStringLiteral("Velto Dorvak Programı");
-}
-
-void Application::registerControlKind(const QString& kind, ControlFactory factory) {
-    kinds_[kind] = std::move(factory);
-}
-
-QObject* Application::createControl(const QString& kind, const ControlSite& site) const {
-    const auto it = kinds_.find(kind);
-    if (it == kinds_.end())
-        throw RuntimeError(ErrorCode::InvalidCall, "unknown control kind " + kind.toStdString());
-    return it->second(site);
 }
 
 void Application::formLoaded(Form* form) {

@@ -1,40 +1,26 @@
 #pragma once
 
+#include "platform/forms/ControlRegistry.h"
+#include "platform/forms/FontsAndAccessibility.h"
+
 #include <QObject>
 #include <QString>
-#include <functional>
-#include <map>
 #include <memory>
 #include <vector>
-
-class QWidget;
 
 namespace dorvak {
 
 class Form;
 class Printer;
 
-// Where a new control is placed: its host window, the widget that contains it (the window
-// or a containing control) and its name, with the index of a control-array element (-1
-// when not part of an array).
-struct ControlSite {
-    Form* form = nullptr;
-    QWidget* container = nullptr;
-    QString name;
-    int index = -1;
-};
-
-// Creates a control of one kind at its site; the control's parent is the site's container.
-using ControlFactory = std::function<QObject*(const ControlSite& site)>;
-
-// The application object, one per program: its title, the kinds of control that windows
-// can be built from, the windows loaded, and the end of the program when the last window
-// is unloaded.
+// The application object, one per program: the windows loaded, and the end of the program
+// when the last window is unloaded. It holds what the windows share for as long as it lives:
+// the kinds of control they are built from, the printer, the design fonts and accessibility.
 class Application : public QObject {
     Q_OBJECT
 
 public:
-    // Registers the built-in control kinds and makes the design fonts available.
+    // With the built-in control kinds registered and the design fonts available.
     Application();
     ~Application() override;
 
@@ -43,9 +29,13 @@ public:
     static QString title();
 
     // The program registers the kinds of its own user controls ("Button", "xVistaForm").
-    void registerControlKind(const QString& kind, ControlFactory factory);
+    void registerControlKind(const QString& kind, ControlFactory factory) {
+        controls_.add(kind, std::move(factory));
+    }
     // Raises RuntimeError (invalid call) for a kind nobody registered.
-    QObject* createControl(const QString& kind, const ControlSite& site) const;
+    QObject* createControl(const QString& kind, const ControlSite& site) const {
+        return controls_.create(kind, site);
+    }
 
     // The windows loaded, in the order they were loaded.
     const std::vector<Form*>& forms() const { return forms_; }
@@ -81,7 +71,8 @@ private:
     void formLoaded(Form* form);
     void formUnloaded(Form* form);
 
-    std::map<QString, ControlFactory> kinds_;
+    FontsAndAccessibility fontsAndAccessibility_;
+    ControlRegistry controls_;
     std::vector<Form*> forms_;
     std::unique_ptr<Printer> printer_;
     bool quitOnLastFormUnloaded_ = true;

@@ -3,7 +3,6 @@
 #include "platform/forms/Accessibility.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/DesignProperties.h"
-#include "platform/forms/MousePointer.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
@@ -52,14 +51,11 @@ Form::Form(const QString& designName)
     : Form(loadFormDesign(designName)) {}
 
 Form::Form(const FormDesign& design)
-    : SurfaceWidget(nullptr, flagsFor(BorderSizable)) {
+    : DrawingWidget(nullptr, flagsFor(BorderSizable), true) {
     Application* application = Application::instance();
     if (!application)
         throw RuntimeError(ErrorCode::InvalidCall, "a window needs the application object");
     setObjectName(design.name);
-    // Mouse moves without a button held reach MouseMove too: a skin shapes the pointer at
-    // the window's edges.
-    setMouseTracking(true);
     build(design);
     application->formLoaded(this);
 }
@@ -150,6 +146,11 @@ QObject* Form::findControl(const QString& name, int index) const {
         if (entry.index == index && entry.name.compare(name, Qt::CaseInsensitive) == 0)
             return entry.object;
     return nullptr;
+}
+
+void Form::noSuchControl(const QString& name, int index) const {
+    throw RuntimeError(ErrorCode::InvalidCall, objectName().toStdString() + " has no " +
+                                                   displayName(name, index).toStdString());
 }
 
 QString Form::displayNameOf(const QObject* control) const {
@@ -252,19 +253,9 @@ void Form::setClientHeight(double twips) {
     resize(width(), pixels);
 }
 
-void Form::setPicture(const QImage& picture) {
-    surface().setPicture(picture);
-    Cls();
-}
-
 void Form::setIcon(const QImage& icon) {
     icon_ = icon;
     setWindowIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
-}
-
-void Form::setBackColor(OleColor color) {
-    surface().setBackColor(color);
-    Cls();
 }
 
 void Form::setFont(const QFont& font) {
@@ -298,11 +289,6 @@ void Form::setWindowState(int state) {
     }
 }
 
-void Form::setMousePointer(std::int16_t pointer) {
-    mousePointer_ = pointer;
-    applyMousePointer(*this, pointer, QImage());
-}
-
 double Form::Left() const {
     return twipsFromPixels(frameGeometry().x());
 }
@@ -333,39 +319,10 @@ void Form::setHeight(double twips) {
     Move(Left(), Top(), Width(), twips);
 }
 
-void Form::Cls() {
-    surface().cls();
-    surface().refresh();
-}
-
-void Form::Line(double x1, double y1, double x2, double y2, OleColor color) {
-    surface().line(x1, y1, x2, y2, color);
-    surface().refresh();
-}
-
-void Form::Refresh() {
-    surface().refresh();
-}
-
 bool Form::event(QEvent* event) {
-    if (raiseMouseEvent(event, *this, [this](double pixels) { return toScaleUnits(pixels); }))
-        return true;
     if (event->type() == QEvent::WindowActivate)
         runHandler([this] { Form_Activate(); });
-    return SurfaceWidget::event(event);
-}
-
-void Form::resizeEvent(QResizeEvent* event) {
-    SurfaceWidget::resizeEvent(event);
-    Resize.raise();
-    if (!autoRedraw_)
-        Paint.raise();
-}
-
-void Form::showEvent(QShowEvent* event) {
-    SurfaceWidget::showEvent(event);
-    if (!autoRedraw_)
-        Paint.raise();
+    return DrawingWidget::event(event);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

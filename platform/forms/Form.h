@@ -1,9 +1,7 @@
 #pragma once
 
-#include "platform/forms/Event.h"
+#include "platform/forms/DrawingWidget.h"
 #include "platform/forms/FormDesign.h"
-#include "platform/forms/MouseEvents.h"
-#include "platform/forms/SurfaceWidget.h"
 
 #include <QFont>
 #include <QImage>
@@ -22,7 +20,7 @@ class UserControl;
 //
 // A window class derives from Form and overrides the Form_ handlers it needs. Unload()
 // destroys the window; the program ends when the last window is unloaded.
-class Form : public SurfaceWidget, public MouseEvents {
+class Form : public DrawingWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
@@ -66,6 +64,13 @@ public:
         return qobject_cast<T*>(findControl(name, index));
     }
     QObject* findControl(const QString& name, int index = -1) const;
+    // The same for code that cannot go on without the control: raises RuntimeError (invalid
+    // call) when there is none of that kind, where using it would crash.
+    template <typename T> T& named(const QString& name, int index = -1) const {
+        if (T* found = control<T>(name, index))
+            return *found;
+        noSuchControl(name, index);
+    }
     // The design name of a control of this window, "Shape3(0)" for an array element.
     QString displayNameOf(const QObject* control) const;
 
@@ -79,25 +84,13 @@ public:
     void setClientHeight(double twips);
     int StartUpPosition() const { return startUpPosition_; }
     void setStartUpPosition(int position) { startUpPosition_ = position; }
-    QImage Picture() const { return surface().picture(); }
-    void setPicture(const QImage& picture);
     QImage Icon() const { return icon_; }
     void setIcon(const QImage& icon);
-    OleColor BackColor() const { return surface().backColor(); }
-    void setBackColor(OleColor color);
-    OleColor ForeColor() const { return surface().foreColor(); }
-    void setForeColor(OleColor color) { surface().setForeColor(color); }
     QFont Font() const { return font(); }
     void setFont(const QFont& font);
-    // Drawing is always kept; with AutoRedraw off the window also raises Paint when it is
-    // shown or resized, for code that repaints itself.
-    bool AutoRedraw() const { return autoRedraw_; }
-    void setAutoRedraw(bool on) { autoRedraw_ = on; }
     // 0 normal, 1 minimised, 2 maximised.
     int WindowState() const;
     void setWindowState(int state);
-    std::int16_t MousePointer() const { return mousePointer_; }
-    void setMousePointer(std::int16_t pointer);
 
     // The outer frame in twips, left and top in screen coordinates.
     double Left() const;
@@ -108,16 +101,6 @@ public:
     void Move(double left, double top, double width, double height);
     void setWidth(double twips);
     void setHeight(double twips);
-    double ScaleWidth() const { return surface().scaleWidth(); }
-    double ScaleHeight() const { return surface().scaleHeight(); }
-
-    // Persistent drawing on the window's surface, under the controls.
-    void Cls();
-    void Line(double x1, double y1, double x2, double y2, OleColor color);
-    void Refresh();
-
-    Event<> Resize;
-    Event<> Paint;
 
 protected:
     virtual void Form_Load() {}
@@ -125,8 +108,6 @@ protected:
     virtual void Form_Unload() {}
 
     bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -136,6 +117,7 @@ private:
         QPointer<QObject> object;
     };
 
+    [[noreturn]] void noSuchControl(const QString& name, int index) const;
     void build(const FormDesign& design);
     QObject* createControl(const ControlDesign& design, QWidget* container);
     void stackAndOrder(const FormDesign& design);
@@ -148,8 +130,6 @@ private:
     QImage icon_;
     int borderStyle_ = BorderSizable;
     int startUpPosition_ = StartUpCenterScreen;
-    std::int16_t mousePointer_ = 0;
-    bool autoRedraw_ = true;
     bool loaded_ = false;
     bool placed_ = false;
     bool unloading_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gdi/Surface.h"
+#include "platform/windowing/UserTypes.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -20,8 +21,8 @@ public:
     Surface& surface();
     const Surface& surface() const { return surface_; }
 
-    std::uint32_t hWnd() const { return hWnd_; }
-    std::uint32_t hdc() const { return surface_.hdc(); }
+    HWND hWnd() const { return hWnd_; }
+    HDC hdc() const { return surface_.hdc(); }
 
     // A position in pixels in the surface's scale units (twips unless switched).
     float toScaleUnits(double pixels) const;
@@ -34,7 +35,7 @@ protected:
 
 private:
     Surface surface_;
-    std::uint32_t hWnd_;
+    HWND hWnd_;
 };
 
 } // namespace dorvak

@@ -1,5 +1,6 @@
 #include "platform/forms/UserControl.h"
 
+#include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/HandlerErrors.h"
 #include "platform/forms/InputCodes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/Application.h"
+#include "platform/forms/ControlSite.h"
 #include "platform/forms/Placement.h"
 #include "platform/forms/PropertyBag.h"
 #include "platform/forms/SurfaceWidget.h"

@@ -44,6 +44,8 @@ int SetDIBits(HDC /*hdc*/, HBITMAP bitmap, unsigned startLine, unsigned lines, c
     if (header.biBitCount != 32 || header.biCompression != BI_RGB ||
         header.biWidth != target->image.width() || header.biHeight == 0)
         return 0;
+    // Rows are copied as whole 32-bit pixels of the bitmap's width.
+    Q_ASSERT(target->image.depth() == 32);
     const bool topDown = header.biHeight < 0;
     const auto* source = static_cast<const unsigned char*>(bits);
     int copied = 0;

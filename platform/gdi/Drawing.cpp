@@ -85,6 +85,7 @@ SurfacePixels::SurfacePixels(HDC hdc)
     if (!surface_ || surface_->image().isNull())
         return;
     QImage& image = surface_->image();
+    Q_ASSERT(image.depth() == 32);
     bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
     stride_ = image.bytesPerLine() / 4;
     width_ = image.width();
@@ -105,9 +106,11 @@ void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor fr
     const int bottom = std::min(area.bottom(), height_ - 1);
     constexpr std::uint32_t rgbBits = 0x00FFFFFF;
     const std::uint32_t match = pixelFromPlain(from) & rgbBits, pixel = pixelFromPlain(*plainTo);
+    Q_ASSERT(left >= 0 && top >= 0);
     for (int y = top; y <= bottom; y += stepY) {
         std::uint32_t* row = bits_ + y * stride_;
         for (int x = left; x <= right; x += stepX) {
+            Q_ASSERT(inside(x, y));
             if ((row[x] & rgbBits) == match) {
                 row[x] = pixel;
                 written(x, y);

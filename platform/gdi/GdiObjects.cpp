@@ -6,15 +6,19 @@ namespace dorvak {
 
 namespace {
 
-HandleTable<GdiObject>& gdiObjects() {
-    static HandleTable<GdiObject> table(gdiObjectHandles);
+HandleTable<HGDIOBJ, GdiObject>& gdiObjects() {
+    static HandleTable<HGDIOBJ, GdiObject> table(gdiObjectHandles);
     return table;
 }
 
 } // namespace
 
-HGDIOBJ addGdiObject(GdiObject object) {
-    return gdiObjects().add(std::move(object));
+HRGN addGdiObject(QRegion region) {
+    return HRGN(gdiObjects().add(std::move(region)).value);
+}
+
+HBITMAP addGdiObject(Bitmap bitmap) {
+    return HBITMAP(gdiObjects().add(std::move(bitmap)).value);
 }
 
 template <typename T> T* findGdiObject(HGDIOBJ handle) {

@@ -16,8 +16,9 @@ struct Bitmap {
 
 using GdiObject = std::variant<QRegion, Bitmap>;
 
-// The table of region and bitmap handles.
-HGDIOBJ addGdiObject(GdiObject object);
+// The table of region and bitmap handles; a new object's handle is of its own kind.
+HRGN addGdiObject(QRegion region);
+HBITMAP addGdiObject(Bitmap bitmap);
 template <typename T> T* findGdiObject(HGDIOBJ handle);
 // Removes the object from the table and hands it over (a window taking its region, a
 // picture taking its bitmap); nothing if the handle is unknown or of another kind.

@@ -1,14 +1,25 @@
 #pragma once
 
+#include "platform/gdi/Handle.h"
+
 #include <cstdint>
 
 namespace dorvak {
 
-// The classic GDI types, so that drawing code reads as the calls it makes.
-using HDC = std::uint32_t;
-using HGDIOBJ = std::uint32_t;
-using HRGN = HGDIOBJ;
-using HBITMAP = HGDIOBJ;
+// The classic GDI types, so that drawing code reads as the calls it makes. Regions and
+// bitmaps are GDI objects (DeleteObject takes either), but neither is the other.
+struct DeviceContextTag {};
+struct GdiObjectTag {};
+struct RegionTag {
+    using widens_to = GdiObjectTag;
+};
+struct BitmapTag {
+    using widens_to = GdiObjectTag;
+};
+using HDC = Handle<DeviceContextTag>;
+using HGDIOBJ = Handle<GdiObjectTag>;
+using HRGN = Handle<RegionTag>;
+using HBITMAP = Handle<BitmapTag>;
 
 struct POINT {
     std::int32_t x = 0;

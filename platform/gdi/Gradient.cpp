@@ -35,6 +35,8 @@ void fillRect(QImage& image, TRIVERTEX first, TRIVERTEX second, bool horizontal)
     const QRect clipped = spannedRect(first, second) & image.rect();
     if (clipped.isEmpty())
         return;
+    // Rows are written as whole 32-bit pixels within the clipped rectangle.
+    Q_ASSERT(image.depth() == 32 && image.rect().contains(clipped));
 
     auto* bits = reinterpret_cast<std::uint32_t*>(image.bits()) + clipped.left();
     const qsizetype stride = image.bytesPerLine() / 4;

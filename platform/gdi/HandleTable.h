@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/gdi/Handle.h"
+
+#include <QtGlobal>
 #include <cstdint>
 #include <stdexcept>
 #include <unordered_map>
@@ -25,34 +28,38 @@ static_assert(gdiObjectHandles.first <= gdiObjectHandles.last);
 static_assert(gdiObjectHandles.last < deviceContextHandles.first);
 static_assert(deviceContextHandles.first <= deviceContextHandles.last);
 
-// Maps 32-bit handles to objects. A handle is not reused before the table has handed out
-// every other number of its range, so a stale handle stays unknown instead of silently
-// reaching a newer object; past the last number the table starts over at the first, skipping
-// the handles still in use.
-template <typename T> class HandleTable {
+// Maps 32-bit handles of one kind (Handle<Tag>) to objects. A handle is not reused before the table
+// has handed out every other number of its range, so a stale handle stays unknown instead of
+// silently reaching a newer object; past the last number the table starts over at the first,
+// skipping the handles still in use.
+template <typename H, typename T> class HandleTable {
 public:
     explicit HandleTable(HandleRange range)
         : range_(range)
-        , next_(range.first) {}
+        , next_(range.first) {
+        Q_ASSERT(range.first > 0 && range.first <= range.last);
+    }
 
     // Raises std::length_error when every number of the range is in use.
-    std::uint32_t add(T value) {
+    H add(T value) {
         if (entries_.size() > std::uint64_t(range_.last) - range_.first)
             throw std::length_error("every handle number is in use");
         while (entries_.contains(next_))
             advance();
         const std::uint32_t handle = next_;
         advance();
+        // What tells the kinds apart at run time: every handle stays within its own range.
+        Q_ASSERT(handle >= range_.first && handle <= range_.last && handle != 0);
         entries_.emplace(handle, std::move(value));
-        return handle;
+        return H(handle);
     }
 
-    T* find(std::uint32_t handle) {
-        const auto it = entries_.find(handle);
+    T* find(H handle) {
+        const auto it = entries_.find(handle.value);
         return it == entries_.end() ? nullptr : &it->second;
     }
 
-    bool remove(std::uint32_t handle) { return entries_.erase(handle) > 0; }
+    bool remove(H handle) { return entries_.erase(handle.value) > 0; }
 
     std::size_t size() const { return entries_.size(); }
 

@@ -10,7 +10,11 @@ Raster::Raster(QImage& image, std::uint32_t pixel)
     , stride_(image.bytesPerLine() / 4)
     , width_(image.width())
     , height_(image.height())
-    , pixel_(pixel) {}
+    , pixel_(pixel) {
+    // The pen writes whole 32-bit pixels straight into the rows.
+    Q_ASSERT(image.isNull() || image.depth() == 32);
+    Q_ASSERT(image.bytesPerLine() % 4 == 0);
+}
 
 namespace {
 
@@ -74,6 +78,9 @@ template <bool Clip> void Raster::bresenham(QPoint from, QPoint to) {
         if constexpr (Clip) {
             plot(x, y);
         } else {
+            // Unclipped only when both ends lie inside, so every pixel between does too.
+            Q_ASSERT(unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_));
+            Q_ASSERT(offset == qsizetype(y) * stride_ + x);
             bits_[offset] = pixel_;
         }
         if (error + bias > 0) {
@@ -99,8 +106,10 @@ void Raster::span(QPoint from, QPoint to) {
         const int first = from.x() < to.x() ? from.x() : to.x() + 1;
         const int last = from.x() < to.x() ? to.x() - 1 : from.x();
         const int left = std::max(first, 0), right = std::min(last, width_ - 1);
-        if (left <= right)
+        if (left <= right) {
+            Q_ASSERT(left >= 0 && right < width_);
             fillPixels(bits_ + y * stride_ + left, right - left + 1, pixel_);
+        }
         return;
     }
     const int x = from.x();
@@ -109,6 +118,7 @@ void Raster::span(QPoint from, QPoint to) {
     const int first = from.y() < to.y() ? from.y() : to.y() + 1;
     const int last = from.y() < to.y() ? to.y() - 1 : from.y();
     const int top = std::max(first, 0), bottom = std::min(last, height_ - 1);
+    Q_ASSERT(top >= 0 && bottom < height_);
     for (int y = top; y <= bottom; ++y)
         bits_[y * stride_ + x] = pixel_;
 }

@@ -12,6 +12,7 @@ namespace dorvak {
 // Sets count pixels from `to` on, two at a time: spans and gradient rows are the bulk of
 // what a repaint writes.
 inline void fillPixels(std::uint32_t* to, qsizetype count, std::uint32_t pixel) {
+    Q_ASSERT(count >= 0);
     const std::uint64_t pair = std::uint64_t(pixel) << 32 | pixel;
     qsizetype i = 0;
     for (; i + 4 <= count; i += 4) {

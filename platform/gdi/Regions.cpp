@@ -117,6 +117,12 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int cornerWidt
     return addGdiObject(region.region());
 }
 
+void OwnedRegion::reset(HRGN region) {
+    if (region_ && region_ != region)
+        DeleteObject(region_);
+    region_ = region;
+}
+
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
     return CreateRoundRectRgn(left, top, right, bottom, right - left, bottom - top);
 }

@@ -13,8 +13,8 @@ namespace dorvak {
 
 namespace {
 
-HandleTable<Surface*>& deviceContexts() {
-    static HandleTable<Surface*> table(deviceContextHandles);
+HandleTable<HDC, Surface*>& deviceContexts() {
+    static HandleTable<HDC, Surface*> table(deviceContextHandles);
     return table;
 }
 
@@ -47,8 +47,10 @@ QImage blankImage(int width, int height) {
 
 } // namespace
 
-Surface* surfaceFromHdc(std::uint32_t hdc) {
+Surface* surfaceFromHdc(HDC hdc) {
     Surface** surface = deviceContexts().find(hdc);
+    // A surface leaves the table when it dies, so each entry is a live one under its own hdc.
+    Q_ASSERT(!surface || (*surface && (*surface)->hdc() == hdc));
     return surface ? *surface : nullptr;
 }
 
@@ -194,6 +196,7 @@ QRegion Surface::computeVisibleRegion() const {
     const int height = std::min(mask.height(), image_.height());
     SpanRegion region;
     std::vector<std::pair<int, int>> spans;
+    Q_ASSERT(mask.depth() == 32 && width <= mask.width() && height <= mask.height());
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(mask.constScanLine(y));
         spans.clear();

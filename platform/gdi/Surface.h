@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gdi/Color.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <QFont>
 #include <QImage>
@@ -100,7 +101,7 @@ public:
     QRegion visibleRegion() const;
 
     // The device context handle for the GDI-style calls; unknown once the surface is gone.
-    std::uint32_t hdc() const { return hdc_; }
+    HDC hdc() const { return hdc_; }
     QPoint penPosition() const { return penPosition_; }
     void setPenPosition(QPoint position) { penPosition_ = position; }
 
@@ -135,10 +136,10 @@ private:
     QPoint penPosition_;
     QRect changed_;
     std::function<void(const QRegion&)> refreshHandler_;
-    std::uint32_t hdc_;
+    HDC hdc_;
 };
 
 // The surface behind a device context handle; nullptr for a stale or unknown one.
-Surface* surfaceFromHdc(std::uint32_t hdc);
+Surface* surfaceFromHdc(HDC hdc);
 
 } // namespace dorvak

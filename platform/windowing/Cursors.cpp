@@ -55,7 +55,7 @@ public:
     HCURSOR show(HCURSOR cursor) {
         const HCURSOR previous = current_;
         current_ = cursor;
-        const std::optional<Qt::CursorShape> shape = shapeOf(cursor);
+        const std::optional<Qt::CursorShape> shape = shapeOf(cursor.value);
         widget_->setCursor(shape ? *shape : Qt::BlankCursor);
         return previous;
     }
@@ -92,7 +92,7 @@ private:
 } // namespace
 
 HCURSOR LoadCursorA(const void* module, std::uint32_t cursorId) {
-    return module == nullptr && shapeOf(cursorId) ? cursorId : 0;
+    return module == nullptr && shapeOf(cursorId) ? HCURSOR(cursorId) : HCURSOR();
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "platform/gdi/Handle.h"
+
 #include <cstdint>
 
 namespace dorvak {
 
 // The classic USER types and constants, so that control code reads as the calls it makes.
-using HWND = std::uint32_t;
-using HCURSOR = std::uint32_t;
+struct WindowTag {};
+struct CursorTag {};
+using HWND = Handle<WindowTag>;
+using HCURSOR = Handle<CursorTag>;
 
 inline constexpr HWND HWND_TOP = 0;
-inline constexpr HWND HWND_BOTTOM = 1;
-inline constexpr HWND HWND_TOPMOST = HWND(-1);
-inline constexpr HWND HWND_NOTOPMOST = HWND(-2);
+inline constexpr HWND HWND_BOTTOM = HWND(1);
+inline constexpr HWND HWND_TOPMOST = HWND(std::uint32_t(-1));
+inline constexpr HWND HWND_NOTOPMOST = HWND(std::uint32_t(-2));
 
 inline constexpr unsigned SWP_NOSIZE = 0x1;
 inline constexpr unsigned SWP_NOMOVE = 0x2;

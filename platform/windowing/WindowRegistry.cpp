@@ -12,31 +12,33 @@ namespace {
 
 constexpr const char* handleProperty = "dorvakWindowHandle";
 
-HandleTable<QPointer<QWidget>>& windows() {
-    static HandleTable<QPointer<QWidget>> table(windowHandles);
+HandleTable<HWND, QPointer<QWidget>>& windows() {
+    static HandleTable<HWND, QPointer<QWidget>> table(windowHandles);
     return table;
 }
 
 } // namespace
 
-std::uint32_t registerWindow(QWidget* widget) {
+HWND registerWindow(QWidget* widget) {
     if (!widget)
         return 0;
-    if (const std::uint32_t existing = handleOfWindow(widget))
+    if (const HWND existing = handleOfWindow(widget))
         return existing;
-    const std::uint32_t handle = windows().add(QPointer<QWidget>(widget));
-    widget->setProperty(handleProperty, QVariant::fromValue(handle));
+    const HWND handle = windows().add(QPointer<QWidget>(widget));
+    widget->setProperty(handleProperty, QVariant::fromValue(handle.value));
     QObject::connect(widget, &QObject::destroyed, [handle] { windows().remove(handle); });
     return handle;
 }
 
-QWidget* windowFromHandle(std::uint32_t hWnd) {
+QWidget* windowFromHandle(HWND hWnd) {
     QPointer<QWidget>* widget = windows().find(hWnd);
+    // A widget leaves the table as it is destroyed, and keeps the handle it was given.
+    Q_ASSERT(!widget || !*widget || handleOfWindow(*widget) == hWnd);
     return widget ? widget->data() : nullptr;
 }
 
-std::uint32_t handleOfWindow(const QWidget* widget) {
-    return widget ? widget->property(handleProperty).value<std::uint32_t>() : 0;
+HWND handleOfWindow(const QWidget* widget) {
+    return widget ? HWND(widget->property(handleProperty).value<std::uint32_t>()) : HWND();
 }
 
 } // namespace dorvak

@@ -9,9 +9,9 @@ namespace dorvak {
 
 int SetWindowRgn(HWND hWnd, HRGN region, bool redraw) {
     QWidget* widget = windowFromHandle(hWnd);
-    if (!widget || (region != 0 && !findGdiObject<QRegion>(region)))
+    if (!widget || (region && !findGdiObject<QRegion>(region)))
         return 0;
-    if (region == 0) {
+    if (!region) {
         widget->clearMask();
     } else {
         const QRegion shape = *takeGdiObject<QRegion>(region);
@@ -21,6 +21,13 @@ int SetWindowRgn(HWND hWnd, HRGN region, bool redraw) {
     if (redraw)
         widget->update();
     return 1;
+}
+
+int SetWindowRgn(HWND hWnd, OwnedRegion region, bool redraw) {
+    const int result = SetWindowRgn(hWnd, region.get(), redraw);
+    if (result)
+        region.release();
+    return result;
 }
 
 } // namespace dorvak

@@ -1,12 +1,12 @@
 #include "controls/button/shapes/ShapeCanvas.h"
 
 #include "platform/gdi/Drawing.h"
-#include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/Surface.h"
 #include "platform/runtime/IntegerConversion.h"
 #include "platform/windowing/WindowShape.h"
 
+#include <utility>
 #include <vector>
 
 namespace dorvak {
@@ -28,8 +28,7 @@ std::vector<POINT> pixels(std::initializer_list<ShapePoint> points) {
 
 } // namespace
 
-ShapeCanvas::ShapeCanvas(Surface& surface, std::uint32_t hWnd, const ShapeState& state,
-                         HRGN& shapeRegion)
+ShapeCanvas::ShapeCanvas(Surface& surface, HWND hWnd, const ShapeState& state, HRGN& shapeRegion)
     : surface_(surface)
     , hdc_(surface.hdc())
     , hWnd_(hWnd)
@@ -76,30 +75,29 @@ void ShapeCanvas::setPixel(double x, double y, OleColor color) {
     SetPixel(hdc_, pixel(x), pixel(y), color);
 }
 
-HRGN ShapeCanvas::roundRectRegion(double left, double top, double right, double bottom,
-                                  double cornerWidth, double cornerHeight) const {
-    return CreateRoundRectRgn(pixel(left), pixel(top), pixel(right), pixel(bottom),
-                              pixel(cornerWidth), pixel(cornerHeight));
+OwnedRegion ShapeCanvas::roundRectRegion(double left, double top, double right, double bottom,
+                                         double cornerWidth, double cornerHeight) const {
+    return OwnedRegion(CreateRoundRectRgn(pixel(left), pixel(top), pixel(right), pixel(bottom),
+                                          pixel(cornerWidth), pixel(cornerHeight)));
 }
 
-HRGN ShapeCanvas::ellipticRegion(double left, double top, double right, double bottom) const {
-    return CreateEllipticRgn(pixel(left), pixel(top), pixel(right), pixel(bottom));
+OwnedRegion ShapeCanvas::ellipticRegion(double left, double top, double right,
+                                        double bottom) const {
+    return OwnedRegion(CreateEllipticRgn(pixel(left), pixel(top), pixel(right), pixel(bottom)));
 }
 
-HRGN ShapeCanvas::polygonRegion(std::initializer_list<ShapePoint> points) const {
+OwnedRegion ShapeCanvas::polygonRegion(std::initializer_list<ShapePoint> points) const {
     const std::vector<POINT> corners = pixels(points);
-    return CreatePolygonRgn(corners.data(), int(corners.size()), WINDING);
+    return OwnedRegion(CreatePolygonRgn(corners.data(), int(corners.size()), WINDING));
 }
 
-void ShapeCanvas::applyWindowRegion(HRGN region) {
-    shapeRegion_ = region;
-    if (region == 0) {
+void ShapeCanvas::applyWindowRegion(OwnedRegion region) {
+    shapeRegion_ = region.get();
+    if (!region) {
         SetWindowRgn(hWnd_, 0, false);
         return;
     }
-    SetWindowRgn(hWnd_, region, true);
-    // The window owns the region now; releasing our handle is what the renderers always do.
-    DeleteObject(region);
+    SetWindowRgn(hWnd_, std::move(region), true);
 }
 
 } // namespace dorvak

@@ -3,6 +3,8 @@
 #include "platform/gdi/Color.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/Regions.h"
+#include "platform/windowing/UserTypes.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -33,8 +35,9 @@ struct ShapePoint {
 // colour set last.
 class ShapeCanvas {
 public:
-    // The region a renderer makes is kept in shapeRegion, the button's ShapeRegion.
-    ShapeCanvas(Surface& surface, std::uint32_t hWnd, const ShapeState& state, HRGN& shapeRegion);
+    // The handle of the region a renderer gives the window is kept in shapeRegion, the
+    // button's ShapeRegion; the window owns that region.
+    ShapeCanvas(Surface& surface, HWND hWnd, const ShapeState& state, HRGN& shapeRegion);
 
     double width() const { return width_; }
     double height() const { return height_; }
@@ -55,17 +58,18 @@ public:
     // GetPixel and SetPixel on the face for a renderer that visits many pixels.
     SurfacePixels facePixels() const { return SurfacePixels(hdc_); }
 
-    HRGN roundRectRegion(double left, double top, double right, double bottom, double cornerWidth,
-                         double cornerHeight) const;
-    HRGN ellipticRegion(double left, double top, double right, double bottom) const;
-    HRGN polygonRegion(std::initializer_list<ShapePoint> points) const;
-    // Gives the window the region (none removes it) and keeps the handle as ShapeRegion.
-    void applyWindowRegion(HRGN region);
+    OwnedRegion roundRectRegion(double left, double top, double right, double bottom,
+                                double cornerWidth, double cornerHeight) const;
+    OwnedRegion ellipticRegion(double left, double top, double right, double bottom) const;
+    OwnedRegion polygonRegion(std::initializer_list<ShapePoint> points) const;
+    // Gives the window the region (none removes it) and keeps the handle as ShapeRegion. A
+    // region no window takes (the canvas has none) is deleted here.
+    void applyWindowRegion(OwnedRegion region);
 
 private:
     Surface& surface_;
     HDC hdc_;
-    std::uint32_t hWnd_;
+    HWND hWnd_;
     ShapeState state_;
     HRGN& shapeRegion_;
     double width_;

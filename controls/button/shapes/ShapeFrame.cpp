@@ -59,7 +59,7 @@ bool marksFocusWithOutline(const ShapeState& state) {
 void drawShape(const ShapeGeometry& shape, ShapeCanvas& c) {
     const double W = c.width(), H = c.height();
     shape.outline(c, W, H);
-    c.applyWindowRegion(shape.region ? shape.region(c, W, H) : 0);
+    c.applyWindowRegion(shape.region ? shape.region(c, W, H) : OwnedRegion());
     drawStyleEdges(shape, c);
     if (marksFocusWithOutline(c.state())) {
         c.pen(focusOutlineGrey);

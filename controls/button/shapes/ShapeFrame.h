@@ -10,7 +10,7 @@ namespace dorvak {
 struct ShapeGeometry {
     using Stroke = void (*)(ShapeCanvas& c, double W, double H);
     using Edges = void (*)(ShapeCanvas& c, double W, double H, const EdgeColors& colors);
-    using Region = HRGN (*)(ShapeCanvas& c, double W, double H);
+    using Region = OwnedRegion (*)(ShapeCanvas& c, double W, double H);
 
     // The window region; nullptr for a shape that leaves the window rectangular.
     Region region = nullptr;

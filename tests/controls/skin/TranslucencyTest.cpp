@@ -32,7 +32,7 @@ TEST(SkinTranslucency, MakeSemiTransparentAppliesOrRefusesAndTurningItOffKeepsTh
     EXPECT_EQ(skin.MakeSemiTransparent(form.hWnd(), 50), 0);
     EXPECT_NE(GetWindowLongA(form.hWnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
     EXPECT_NEAR(form.windowOpacity(), 128 / 255.0, 0.005);
-    EXPECT_EQ(skin.MakeSemiTransparent(0xDEADu, 50), 2);
+    EXPECT_EQ(skin.MakeSemiTransparent(HWND(0xDEADu), 50), 2);
 
     // The properties apply the level on every frame paint, and stop when turned off.
     skin.setTransparencyLevel("15");

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTest>
 #include <array>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -102,6 +103,30 @@ TEST(FormTest, BuildsControlsFromTheDesignInStackingAndTabOrder) {
     // The window opens with the focus on the lowest tab index, though it was created later.
     form.Show();
     EXPECT_EQ(form.focusWidget(), first);
+}
+
+TEST(FormTest, ACodeThatNeedsAControlGetsItOrAnInvalidCallNamingWhatIsMissing) {
+    ApplicationFixture fixture;
+    const Form form(design(sampleWindow));
+    EXPECT_EQ(&form.named<Shape>("Chart", 1), form.control<Shape>("Chart", 1));
+    EXPECT_EQ(&form.named<Label>("counter"), form.control<Label>("Counter")) << "any case";
+
+    const auto failure = [&](auto find) -> std::string {
+        try {
+            find();
+        } catch (const RuntimeError& error) {
+            return error.code() == ErrorCode::InvalidCall ? error.what() : "another error";
+        }
+        return "no error";
+    };
+    EXPECT_THAT(failure([&] { form.named<Label>("Missing"); }),
+                testing::HasSubstr("Sample has no Missing"));
+    EXPECT_THAT(failure([&] { form.named<Label>("Chart", 1); }),
+                testing::HasSubstr("Sample has no Chart(1)"))
+        << "a control of another kind is none";
+    EXPECT_THAT(failure([&] { form.named<Shape>("Chart"); }),
+                testing::HasSubstr("Sample has no Chart"))
+        << "an array element needs its index";
 }
 
 TEST(FormTest, RejectsBrokenDesigns) {

@@ -249,7 +249,7 @@ TEST(Pixels, APassGivesTheAnswersOfGetAndSetPixelAndReportsWhatItWrote) {
     ASSERT_EQ(refreshed.size(), 1u);
     EXPECT_EQ(refreshed[0].boundingRect(), QRect(QPoint(0, 0), QPoint(3, 2)));
 
-    SurfacePixels stale(0xDEAD);
+    SurfacePixels stale(HDC(0xDEAD));
     EXPECT_EQ(stale.get(0, 0), invalidColor);
     EXPECT_EQ(stale.set(0, 0, black), invalidColor);
 }
@@ -295,7 +295,7 @@ TEST(DeviceContext, EveryCallFailsOnAStaleHandle) {
     EXPECT_FALSE(Arc(stale, 0, 0, 2, 2, 0, 0, 0, 0));
     EXPECT_EQ(SetPixel(stale, 0, 0, black), invalidColor);
     EXPECT_EQ(GetPixel(stale, 0, 0), invalidColor);
-    EXPECT_FALSE(LineTo(0x12345678, 1, 1));
+    EXPECT_FALSE(LineTo(HDC(0x12345678), 1, 1));
 }
 
 } // namespace

@@ -20,7 +20,7 @@ TEST(Bitmaps, PixelBufferBecomesAPictureThatOwnsTheBitmap) {
     info.bmiHeader.biHeight = -3; // top-down
 
     const HBITMAP bitmap = CreateBitmap(2, 3, 1, 32, nullptr);
-    ASSERT_NE(bitmap, 0u);
+    ASSERT_NE(bitmap, HBITMAP());
     EXPECT_EQ(SetDIBits(0, bitmap, 0, 3, pixels, &info, DIB_RGB_COLORS), 3);
     const PicturePtr picture = OleCreatePictureIndirect({20, PICTYPE_BITMAP, bitmap}, true);
     ASSERT_NE(picture, nullptr);
@@ -38,7 +38,7 @@ TEST(Bitmaps, PixelBufferBecomesAPictureThatOwnsTheBitmap) {
     EXPECT_EQ(shared->image().pixel(0, 2), qRgb(255, 0, 0));
     EXPECT_TRUE(DeleteObject(kept));
 
-    EXPECT_EQ(CreateBitmap(2, 2, 1, 24, nullptr), 0u);
+    EXPECT_EQ(CreateBitmap(2, 2, 1, 24, nullptr), HBITMAP());
     EXPECT_EQ(SetDIBits(0, kept, 0, 3, pixels, &info, DIB_RGB_COLORS), 0) << "deleted bitmap";
     EXPECT_EQ(OleCreatePictureIndirect({20, PICTYPE_BITMAP, kept}, true), nullptr);
 }

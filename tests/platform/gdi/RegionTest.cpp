@@ -69,9 +69,9 @@ TEST(Regions, PolygonsOfFewerThanThreePointsAreEmptyNotFailures) {
         EXPECT_TRUE(findGdiObject<QRegion>(region)->isEmpty()) << count << " points";
         DeleteObject(region);
     }
-    EXPECT_EQ(CreatePolygonRgn(nullptr, 3, WINDING), 0u);
-    EXPECT_EQ(CreatePolygonRgn(line, -1, WINDING), 0u);
-    EXPECT_EQ(CreatePolygonRgn(line, 2, 3), 0u) << "no such fill mode";
+    EXPECT_EQ(CreatePolygonRgn(nullptr, 3, WINDING), HRGN());
+    EXPECT_EQ(CreatePolygonRgn(line, -1, WINDING), HRGN());
+    EXPECT_EQ(CreatePolygonRgn(line, 2, 3), HRGN()) << "no such fill mode";
 }
 
 TEST(Regions, WindingFillsWhatAlternateLeavesOut) {

@@ -185,7 +185,7 @@ TEST(Surface, AnEmptySurfaceTakesEveryCallQuietly) {
 }
 
 TEST(Surface, DeviceContextHandleDiesWithTheSurface) {
-    std::uint32_t hdc = 0;
+    HDC hdc = 0;
     {
         Surface surface(1, 1);
         hdc = surface.hdc();

@@ -85,7 +85,7 @@ TEST(TextOutA, DrawsOnlyTheExactForeColourInsideTheMeasuredBox) {
     EXPECT_EQ(empty.cx, 0);
     EXPECT_EQ(empty.cy, extent.cy) << "an empty caption still has the line height";
     EXPECT_FALSE(TextOutA(0, 0, 0, "a", 1));
-    EXPECT_FALSE(GetTextExtentPoint32A(0xDEAD, "a", 1, &empty));
+    EXPECT_FALSE(GetTextExtentPoint32A(HDC(0xDEAD), "a", 1, &empty));
 }
 
 // The columns of a one-line text that carry ink, grouped into runs of touching columns.

@@ -46,24 +46,24 @@ TEST_F(ShownForm, PointerPositionsAndTheWindowUnderThePointer) {
     ASSERT_TRUE(ScreenToClient(pictureHandle, &client));
     EXPECT_EQ(client.x, 30);
     EXPECT_EQ(client.y, 10);
-    EXPECT_FALSE(ScreenToClient(0xBAD, &client));
+    EXPECT_FALSE(ScreenToClient(HWND(0xBAD), &client));
 
     EXPECT_EQ(WindowFromPoint({330, 210}), pictureHandle) << "the label counts as the picture";
     EXPECT_EQ(WindowFromPoint({310, 300}), formHandle);
-    EXPECT_EQ(WindowFromPoint({10, 10}), 0u);
+    EXPECT_EQ(WindowFromPoint({10, 10}), HWND());
 }
 
 TEST_F(ShownForm, CaptureGoesToTheWindowUntilReleased) {
-    EXPECT_EQ(GetCapture(), 0u);
-    EXPECT_EQ(SetCapture(pictureHandle), 0u);
+    EXPECT_EQ(GetCapture(), HWND());
+    EXPECT_EQ(SetCapture(pictureHandle), HWND());
     EXPECT_EQ(QWidget::mouseGrabber(), picture);
     EXPECT_EQ(GetCapture(), pictureHandle);
     EXPECT_EQ(SetCapture(formHandle), pictureHandle) << "returns the previous capture";
     EXPECT_EQ(GetCapture(), formHandle);
     ASSERT_TRUE(ReleaseCapture());
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_EQ(GetCapture(), 0u);
-    SetCapture(0xBAD);
+    EXPECT_EQ(GetCapture(), HWND());
+    SetCapture(HWND(0xBAD));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
@@ -90,10 +90,10 @@ TEST_F(ShownForm, HandCursorShowsUntilThePointerLeaves) {
     picture->setCursor(Qt::SizeVerCursor);
     SetCursorPos(450, 215); // over the picture box, outside the label
     const HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
-    ASSERT_NE(hand, 0u);
-    EXPECT_EQ(LoadCursorA(nullptr, 12345), 0u);
+    ASSERT_NE(hand, HCURSOR());
+    EXPECT_EQ(LoadCursorA(nullptr, 12345), HCURSOR());
 
-    EXPECT_EQ(SetCursor(hand), 0u);
+    EXPECT_EQ(SetCursor(hand), HCURSOR());
     EXPECT_EQ(picture->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(SetCursor(hand), hand) << "returns what it replaced";
 

@@ -10,10 +10,10 @@ namespace {
 TEST(WindowRegistry, HandlesFindTheirWidgetUntilItIsDestroyed) {
     auto first = std::make_unique<QWidget>();
     QWidget second;
-    const std::uint32_t handle = registerWindow(first.get());
-    const std::uint32_t otherHandle = registerWindow(&second);
+    const HWND handle = registerWindow(first.get());
+    const HWND otherHandle = registerWindow(&second);
 
-    EXPECT_NE(handle, 0u);
+    EXPECT_NE(handle, HWND());
     EXPECT_NE(handle, otherHandle);
     EXPECT_EQ(registerWindow(first.get()), handle) << "registering twice keeps the handle";
     EXPECT_EQ(windowFromHandle(handle), first.get());
@@ -23,10 +23,10 @@ TEST(WindowRegistry, HandlesFindTheirWidgetUntilItIsDestroyed) {
     EXPECT_EQ(windowFromHandle(handle), nullptr);
     EXPECT_EQ(windowFromHandle(otherHandle), &second);
 
-    const std::uint32_t newer = registerWindow(new QWidget(&second));
+    const HWND newer = registerWindow(new QWidget(&second));
     EXPECT_NE(newer, handle) << "a stale handle is never handed out again";
     EXPECT_EQ(windowFromHandle(0), nullptr);
-    EXPECT_EQ(handleOfWindow(nullptr), 0u);
+    EXPECT_EQ(handleOfWindow(nullptr), HWND());
 }
 
 } // namespace

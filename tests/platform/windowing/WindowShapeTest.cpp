@@ -30,10 +30,10 @@ TEST(SetWindowRgn, ShapesPaintingAndHitTestingAndTakesTheRegionOver) {
     EXPECT_EQ(QApplication::widgetAt(button->mapToGlobal(QPoint(0, 0))), &form);
     EXPECT_EQ(QApplication::widgetAt(button->mapToGlobal(QPoint(20, 15))), button);
 
-    const HRGN unknown = 0x7FFFFFFF;
+    const HRGN unknown(0x7FFFFFFF);
     EXPECT_EQ(SetWindowRgn(hWnd, unknown, false), 0);
     EXPECT_FALSE(button->mask().contains(QPoint(0, 0))) << "a failed call keeps the shape";
-    EXPECT_EQ(SetWindowRgn(0xBAD, CreateRectRgn(0, 0, 1, 1), false), 0);
+    EXPECT_EQ(SetWindowRgn(HWND(0xBAD), CreateRectRgn(0, 0, 1, 1), false), 0);
 
     ASSERT_EQ(SetWindowRgn(hWnd, 0, false), 1);
     EXPECT_TRUE(button->mask().isEmpty()) << "no region: the whole widget";

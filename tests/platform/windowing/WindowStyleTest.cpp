@@ -46,7 +46,7 @@ TEST(LayeredWindow, AlphaBecomesTheWindowOpacityOnlyWhileLayered) {
     SetWindowLongA(childHandle, GWL_EXSTYLE, WS_EX_LAYERED);
     EXPECT_FALSE(SetLayeredWindowAttributes(childHandle, 0, 10, LWA_ALPHA))
         << "only top-level windows are layered";
-    EXPECT_EQ(GetWindowLongA(0xBAD, GWL_EXSTYLE), 0);
+    EXPECT_EQ(GetWindowLongA(HWND(0xBAD), GWL_EXSTYLE), 0);
     EXPECT_EQ(GetWindowLongA(hWnd, -16), 0) << "other indexes are not kept";
 }
 
@@ -82,7 +82,7 @@ TEST(SetWindowPos, TopmostIsTheStaysOnTopHintAndRepeatingItDoesNotReshow) {
     SetWindowPos(hWnd, HWND_TOP, 10, 20, 200, 100, SWP_NOZORDER);
     EXPECT_EQ(form.pos(), QPoint(10, 20));
     EXPECT_EQ(form.size(), QSize(200, 100));
-    EXPECT_FALSE(SetWindowPos(0xBAD, HWND_TOPMOST, 0, 0, 0, 0, flags));
+    EXPECT_FALSE(SetWindowPos(HWND(0xBAD), HWND_TOPMOST, 0, 0, 0, 0, flags));
 }
 
 TEST(ShowWindow, HidesShowsAndReportsThePreviousVisibility) {
@@ -96,7 +96,7 @@ TEST(ShowWindow, HidesShowsAndReportsThePreviousVisibility) {
     EXPECT_TRUE(form.isMaximized());
     EXPECT_TRUE(ShowWindow(hWnd, SW_RESTORE));
     EXPECT_FALSE(form.isMaximized());
-    EXPECT_FALSE(ShowWindow(0xBAD, SW_SHOW));
+    EXPECT_FALSE(ShowWindow(HWND(0xBAD), SW_SHOW));
 }
 
 } // namespace

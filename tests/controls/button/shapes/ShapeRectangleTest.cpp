@@ -197,15 +197,15 @@ TEST(RectangleRenderer, StyleSevenDrawsAnInnerOutlineMarkedByColourWhenFocused) 
 TEST(RectangleRenderer, RemovesAWindowRegionLeftByAnotherShape) {
     QWidget window;
     window.resize(12, 10);
-    const std::uint32_t hWnd = registerWindow(&window);
+    const HWND hWnd = registerWindow(&window);
     ASSERT_EQ(SetWindowRgn(hWnd, CreateEllipticRgn(0, 0, 12, 10), true), 1);
     ASSERT_FALSE(window.mask().isEmpty());
 
     ShapeRun run(12, 10);
-    run.shapeRegion = 77;
+    run.shapeRegion = HRGN(77);
     run.draw(DrawShapeRectangle, style(1), hWnd);
     EXPECT_TRUE(window.mask().isEmpty());
-    EXPECT_EQ(run.shapeRegion, 0u);
+    EXPECT_EQ(run.shapeRegion, HRGN());
 }
 
 TEST(ShapeDispatch, CallsNoRendererOutsideTheTwelveShapes) {

@@ -24,7 +24,7 @@ struct ShapeRun {
 
     // Draws with the renderer; hWnd 0 means no window, so the region goes nowhere.
     void draw(const std::function<void(ShapeCanvas&)>& renderer, const ShapeState& state,
-              std::uint32_t hWnd = 0) {
+              HWND hWnd = 0) {
         surface.setForeColor(border);
         ShapeCanvas canvas(surface, hWnd, state, shapeRegion);
         renderer(canvas);
