@@ -89,7 +89,8 @@ try:
         program.click(COMMAND2)
         # CUPS-PDF writes the page through Ghostscript, slow on a busy machine.
         pdf = wait_until(lambda: finished_pdf(before), "the printed PDF", timeout=2 * PATIENCE)
-        check(True, "printed to " + pdf)
+        with open(pdf, "rb") as printed:
+            check(printed.read(5) == b"%PDF-", "a PDF document printed to " + pdf)
         # The chart is 89 x 105 pixels of red on screen; the page shows the window at its size.
         check(red_pixels(pdf) > 6000, "the red status chart is on the printed page")
 finally:
