@@ -3,24 +3,34 @@
 #include "platform/forms/Application.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace dorvak {
 
 void MessageBox(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? Application::title() : title, text,
-                    QMessageBox::Ok);
-    box.setObjectName(QString::fromLatin1(messageBoxObjectName));
+    // Owned by the active window, the box goes with it when either is minimised and comes back
+    // with it; a box minimised alone would block every window from out of sight. The owner
+    // may unload while the box is open and take the box with it, hence the guard.
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, title.isEmpty() ? Application::title() : title, text,
+                        QMessageBox::Ok, QApplication::activeWindow());
+    box->setObjectName(QString::fromLatin1(messageBoxObjectName));
     // Screen readers announce the box as an alert, named by its title and described by its text.
-    box.setAccessibleDescription(text);
+    box->setAccessibleDescription(text);
     // The program speaks Turkish, its one button too; no icon on it either, whatever the
     // desktop theme puts on dialog buttons.
-    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
     ok->setText(QStringLiteral("Tamam"));
     ok->setIcon(QIcon());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    // A title and a close button, nothing to minimise or maximise, where the desktop heeds it.
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->exec();
+    delete box;
 }
 
 } // namespace dorvak

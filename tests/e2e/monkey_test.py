@@ -69,6 +69,18 @@ def window_under_pointer():
     return None
 
 
+def bring_back_minimised():
+    """Brings back, as a person would from the task bar, what the minute minimised by chance:
+    a message box opening under the pointer between the two clicks of a double-click takes the
+    second on its frame's minimise button, and goes with the window it belongs to."""
+    listing = run("xprop", "-root", "_NET_CLIENT_LIST").split("#")[-1]
+    for window in [str(int(w, 16)) for w in listing.split(",") if w.strip()]:
+        if "Iconic" in run("xprop", "-id", window, "WM_STATE"):
+            run("xdotool", "windowactivate", window)
+            wait_until(lambda: "Iconic" not in run("xprop", "-id", window, "WM_STATE"),
+                       "a minimised window to come back")
+
+
 def act(rng):
     """One random action on one of the program's windows. The window is raised first, and the
     action is left out when another window still covers the chosen point."""
@@ -114,6 +126,7 @@ with virtual_display(), window_manager(), Program(sys.argv[1], environment) as p
         if program.process.poll() is not None:
             break
         actions += act(rng)
+        bring_back_minimised()
     check(program.process.poll() is None and actions >= 50,
           "the program survived %d random actions" % actions)
     check(windows_titled(MAIN_TITLE), "the main window is still there")

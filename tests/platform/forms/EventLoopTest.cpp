@@ -8,12 +8,17 @@
 #include "platform/runtime/RuntimeError.h"
 #include "tests/support/Waiting.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
 
 namespace dorvak {
@@ -84,6 +89,33 @@ TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
     EXPECT_FALSE(watcher.hadIcon);
     EXPECT_EQ(watcher.buttonCount, 1);
     EXPECT_EQ(watcher.buttonText, QStringLiteral("Tamam"));
+}
+
+TEST(EventLoopTest, TheMessageBoxBelongsToTheActiveWindowAndMayGoWithIt) {
+    ApplicationFixture fixture;
+    auto owner = std::make_unique<Form>(windowWithTimer(20));
+    owner->show();
+    owner->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == owner.get(); }, 5000));
+
+    // A window manager minimises a box with the window it belongs to and brings both back.
+    bool ownedByTheWindow = false;
+    QTimer unloadWhileOpen;
+    QObject::connect(&unloadWhileOpen, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        unloadWhileOpen.stop();
+        ownedByTheWindow =
+            box->windowHandle() && box->windowHandle()->transientParent() == owner->windowHandle();
+        owner.reset();
+    });
+    unloadWhileOpen.start(1);
+    MessageBox(QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
+
+    EXPECT_TRUE(ownedByTheWindow);
+    EXPECT_FALSE(owner);
+    EXPECT_FALSE(QApplication::activeModalWidget());
 }
 
 TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
