@@ -24,7 +24,7 @@ fi
 run_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6webenginecore6-bin
-    qt6-qpa-plugins libgl-dev
+    qt6-qpa-plugins libgl-dev libxcb1-dev
     fonts-wine
 )
 test_packages=(

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace dorvak {
 
@@ -22,6 +24,27 @@ HWND registeredAncestor(const QWidget* widget) {
 }
 
 constexpr std::int16_t keyDown = std::int16_t(0x8000);
+
+// The mouse buttons down at this moment. On X they are asked of the server: the toolkit's own
+// state lags by the input still queued, and a press handled after the button went up must not
+// start a move the window manager would then hold on to with no button to end it.
+Qt::MouseButtons mouseButtonsNow() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return QGuiApplication::mouseButtons();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(
+        connection, xcb_query_pointer(connection, root), nullptr);
+    if (!pointer)
+        return QGuiApplication::mouseButtons();
+    Qt::MouseButtons buttons;
+    buttons.setFlag(Qt::LeftButton, pointer->mask & XCB_BUTTON_MASK_1);
+    buttons.setFlag(Qt::MiddleButton, pointer->mask & XCB_BUTTON_MASK_2);
+    buttons.setFlag(Qt::RightButton, pointer->mask & XCB_BUTTON_MASK_3);
+    std::free(pointer);
+    return buttons;
+}
 
 // A modal window takes the capture from the windows it blocks, as disabling a window cancels
 // its capture on the desktop; otherwise the grab would keep the mouse from the modal window.
@@ -171,7 +194,7 @@ HWND GetCapture() {
 }
 
 std::int16_t GetAsyncKeyState(int virtualKey) {
-    const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
+    const Qt::MouseButtons buttons = mouseButtonsNow();
     const auto down = [](bool pressed) { return pressed ? keyDown : std::int16_t(0); };
     switch (virtualKey) {
     case VK_LBUTTON:

@@ -1,12 +1,13 @@
 #include "platform/windowing/WindowMove.h"
 
+#include "platform/windowing/Pointer.h"
 #include "platform/windowing/WindowRegistry.h"
 #include "platform/windowing/WindowSystem.h"
 
 #include <QCursor>
 #include <QEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
@@ -102,8 +103,7 @@ std::optional<Qt::Edges> sizingEdges(std::uintptr_t hitCode) {
 std::intptr_t SendMessageA(HWND hWnd, unsigned message, std::uintptr_t wParam,
                            std::intptr_t lParam) {
     QWidget* widget = windowFromHandle(hWnd);
-    if (!widget || message != WM_NCLBUTTONDOWN ||
-        !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+    if (!widget || message != WM_NCLBUTTONDOWN || GetAsyncKeyState(VK_LBUTTON) >= 0)
         return 0;
     QWidget* window = widget->window();
     QWindow* handle = window->windowHandle();

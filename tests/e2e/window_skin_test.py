@@ -4,11 +4,12 @@ gripped again and again without moving the pointer leaves the window as it is; d
 brings it to the pointer with the frame following; a double-click on the title bar maximises and
 restores the window; its minimise button minimises it and its close button ends the program."""
 
+import signal
 import subprocess
 import sys
 
-from dorvak_e2e import (MAIN_TITLE, PATIENCE, Program, check, geometry, run, virtual_display,
-                        wait_until, window_manager, windows_titled)
+from dorvak_e2e import (MAIN_TITLE, PATIENCE, Program, check, eventually, geometry, run,
+                        virtual_display, wait_until, window_manager, windows_titled)
 
 TITLE_BAR_Y = 13  # pixels: the middle of the 26-pixel title bar and of its caption buttons
 CAPTION_X = 200
@@ -33,9 +34,11 @@ def settled(window):
     return wait_until(still, "the window to settle", interval=0.2)
 
 
-def drag(window, start, by):
+def drag(window, start, by, expected=None):
     """Presses the left button at a point of the window, moves the pointer by (dx, dy) in
-    steps a few pixels long, waits for the window to stop changing and releases."""
+    steps a few pixels long, waits for the window to stop changing and releases. With an
+    expected geometry, waits for the window to get there before it looks for it to settle: the
+    program places it where the whole drag takes it once it sees the button up."""
     wx, wy, _, _ = geometry(window)
     x, y = wx + start[0], wy + start[1]
     run("xdotool", "mousemove", "--sync", str(x), str(y), "mousedown", "1")
@@ -45,11 +48,13 @@ def drag(window, start, by):
             str(y + by[1] * step // steps))
     settled(window)
     run("xdotool", "mouseup", "1")
+    if expected:
+        eventually(lambda: geometry(window) == expected)
     return settled(window)
 
 
-def press_caption_button(window, from_right):
-    """Rests the pointer on a caption button until it shows its hover look, then clicks it."""
+def hover_caption_button(window, from_right):
+    """Rests the pointer on a caption button until it shows its hover look."""
     x = geometry(window)[2] - from_right
     run("xdotool", "mousemove", "--window", window, str(CAPTION_X), str(TITLE_BAR_Y))
 
@@ -60,6 +65,11 @@ def press_caption_button(window, from_right):
     resting = shot()
     run("xdotool", "mousemove", "--window", window, str(x), str(TITLE_BAR_Y))
     wait_until(lambda: shot() != resting, "the button's hover look")
+
+
+def press_caption_button(window, from_right):
+    """Rests the pointer on a caption button until it shows its hover look, then clicks it."""
+    hover_caption_button(window, from_right)
     run("xdotool", "click", "1")
 
 
@@ -88,17 +98,30 @@ with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
 
     for by in ((1, 1), (40, 30), (120, 70)):
         x, y, width, height = settled(window)
-        after = drag(window, (CAPTION_X, TITLE_BAR_Y), by)
+        after = drag(window, (CAPTION_X, TITLE_BAR_Y), by, (x + by[0], y + by[1], width, height))
         print("title drag by %s: %s -> %s" % (by, (x, y), after[:2]))
         check(after == (x + by[0], y + by[1], width, height),
               "a title drag by %s moves the window by exactly that" % (by,))
 
     # Back up and left, away from the screen's edges, which the window manager resists.
     x, y, width, height = settled(window)
-    after = drag(window, (width - OVERLAP_FROM_RIGHT, TITLE_BAR_Y), (-150, -100))
+    after = drag(window, (width - OVERLAP_FROM_RIGHT, TITLE_BAR_Y), (-150, -100),
+                 (x - 150, y - 100, width, height))
     check(after == (x - 150, y - 100, width, height) and is_normal(window)
           and program.process.poll() is None,
           "a drag from where the minimise button overlaps the drag zone only moves the window")
+
+    # A title-bar press the program takes up only after the button is up, having been busy, is
+    # a click: the window stays where it is and does not go on following the pointer. The
+    # pointer's next stop shows its hover look once the program has caught up.
+    before = settled(window)
+    x, y = before[0] + CAPTION_X, before[1] + TITLE_BAR_Y
+    run("xdotool", "mousemove", "--sync", str(x), str(y))
+    program.process.send_signal(signal.SIGSTOP)
+    run("xdotool", "mousedown", "1", "mousemove", "--sync", str(x + 1), str(y + 1), "mouseup", "1")
+    program.process.send_signal(signal.SIGCONT)
+    hover_caption_button(window, MINIMISE_FROM_RIGHT)
+    check(settled(window) == before, "a title-bar press handled after its release moves nothing")
 
     for corner in ((0, 0), (1, 0), (0, 1), (1, 1)):
         before = settled(window)
@@ -110,7 +133,8 @@ with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
 
     x, y, width, height = settled(window)
     pressed = (width - 2, height - 2)
-    nx, ny, nwidth, nheight = drag(window, pressed, (80, 30))
+    nx, ny, nwidth, nheight = drag(window, pressed, (80, 30),
+                                   (x, y, pressed[0] + 80 + 1, pressed[1] + 30 + 1))
     # The pointer ends at pressed + (80, 30), on the corner pixel.
     check((nx, ny, nwidth, nheight) == (x, y, pressed[0] + 80 + 1, pressed[1] + 30 + 1),
           "dragging the bottom-right corner brings it to the pointer; the top-left one stays")
