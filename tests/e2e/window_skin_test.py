@@ -95,6 +95,9 @@ def grab_repeatedly(window, corner, times=10):
 
 with virtual_display(), window_manager(), Program(sys.argv[1]) as program:
     window = program.window
+    # The program answers the pointer before the first drag: a press it took up only after
+    # the release would be a click, which moves nothing.
+    hover_caption_button(window, CLOSE_FROM_RIGHT)
 
     for by in ((1, 1), (40, 30), (120, 70)):
         x, y, width, height = settled(window)
