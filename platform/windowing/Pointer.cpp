@@ -34,8 +34,8 @@ Qt::MouseButtons mouseButtonsNow() {
     if (!connection)
         return QGuiApplication::mouseButtons();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(
-        connection, xcb_query_pointer(connection, root), nullptr);
+    xcb_query_pointer_reply_t* pointer =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
     if (!pointer)
         return QGuiApplication::mouseButtons();
     Qt::MouseButtons buttons;

@@ -4,9 +4,9 @@
 #include "platform/windowing/WindowRegistry.h"
 #include "platform/windowing/WindowSystem.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
