@@ -55,14 +55,18 @@ def random_point(window, title, rng):
             return point
 
 
+def managed_windows(listing):
+    """The windows the window manager lists in a root property, as xdotool names them."""
+    value = run("xprop", "-root", listing).split("#")[-1]
+    return [str(int(w, 16)) for w in value.split(",") if w.strip()]
+
+
 def window_under_pointer():
     """The topmost managed window under the pointer, by the window manager's stacking order."""
     pointer = run("xdotool", "getmouselocation", "--shell").split()
     shell = dict(line.split("=", 1) for line in pointer)
     px, py = int(shell["X"]), int(shell["Y"])
-    stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").split("#")[-1]
-    bottom_to_top = [str(int(w.strip(), 16)) for w in stacking.split(",") if w.strip()]
-    for window in reversed(bottom_to_top):
+    for window in reversed(managed_windows("_NET_CLIENT_LIST_STACKING")):
         x, y, width, height = geometry(window)
         if x <= px < x + width and y <= py < y + height:
             return window
@@ -73,8 +77,7 @@ def bring_back_minimised():
     """Brings back, as a person would from the task bar, what the minute minimised by chance:
     a message box opening under the pointer between the two clicks of a double-click takes the
     second on its frame's minimise button, and goes with the window it belongs to."""
-    listing = run("xprop", "-root", "_NET_CLIENT_LIST").split("#")[-1]
-    for window in [str(int(w, 16)) for w in listing.split(",") if w.strip()]:
+    for window in managed_windows("_NET_CLIENT_LIST"):
         if "Iconic" in run("xprop", "-id", window, "WM_STATE"):
             run("xdotool", "windowactivate", window)
             wait_until(lambda: "Iconic" not in run("xprop", "-id", window, "WM_STATE"),
