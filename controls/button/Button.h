@@ -145,6 +145,7 @@ private:
 
     ButtonState state_;
     bool painting_ = false;
+    bool spaceHeld_ = false; // Space went down on the button and is not yet released
 };
 
 } // namespace dorvak

@@ -70,6 +70,8 @@ void Button::UserControl_DblClick() {
 }
 
 void Button::UserControl_KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
+    if (keyCode == keySpace)
+        spaceHeld_ = true;
     if (keyCode == keySpace || keyCode == keyEnter) {
         state_.IsPressed = true;
         redraw();
@@ -82,6 +84,11 @@ void Button::UserControl_KeyPress(std::int16_t& keyAscii) {
 }
 
 void Button::UserControl_KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
+    // Space pressed and released on the button clicks it, as on any push button; the face
+    // springs back first, so a toggle flips from the value it shows.
+    const bool spaceClick = keyCode == keySpace && spaceHeld_;
+    if (keyCode == keySpace)
+        spaceHeld_ = false;
     if (state_.IsPressed) {
         state_.IsPressed = false;
         redraw();
@@ -92,6 +99,8 @@ void Button::UserControl_KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
             UserControl_MouseDown(button, noShift, x, y);
         }
     }
+    if (spaceClick)
+        UserControl_Click();
     KeyUp.raise(keyCode, shift);
 }
 
@@ -101,6 +110,8 @@ void Button::UserControl_GotFocus() {
 }
 
 void Button::UserControl_LostFocus() {
+    // A Space released elsewhere clicks nothing here.
+    spaceHeld_ = false;
     state_.HasFocus = false;
     redraw();
 }

@@ -161,18 +161,28 @@ TEST_F(ButtonInput, AnyMouseButtonPressesTheFaceAndADoubleClickPressesItAgain) {
     EXPECT_NE(std::find(log.begin(), log.end(), "DblClick"), log.end());
 }
 
-TEST_F(ButtonInput, SpaceShowsThePressWhileHeldAndClicksNothing) {
+TEST_F(ButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
     button().setFocus();
     QTest::keyPress(&button(), Qt::Key_Space);
     EXPECT_TRUE(state().IsPressed);
     QTest::keyRelease(&button(), Qt::Key_Space);
     EXPECT_FALSE(state().IsPressed);
-    EXPECT_EQ(log, (Log{"KeyDown(32)", "KeyUp(32)"}));
+    EXPECT_EQ(log, (Log{"KeyDown(32)", "Click", "KeyUp(32)"}));
 
     log.clear();
     QTest::keyClick(&button(), Qt::Key_A);
     EXPECT_FALSE(state().IsPressed) << "other keys do not press";
     EXPECT_EQ(log, (Log{"KeyDown(65)", "KeyUp(65)"}));
+
+    log.clear();
+    QTest::keyRelease(&button(), Qt::Key_Space);
+    EXPECT_EQ(log, (Log{"KeyUp(32)"})) << "a Space pressed elsewhere clicks nothing";
+
+    button().setButtonType(1);
+    QTest::keyClick(&button(), Qt::Key_Space);
+    EXPECT_TRUE(button().Value()) << "Space flips a toggle as a click does";
+    QTest::keyClick(&button(), Qt::Key_Space);
+    EXPECT_FALSE(button().Value());
 }
 
 TEST_F(ButtonInput, EnterReportsAMouseDownAtTheCornerAndStaysPressed) {
