@@ -22,10 +22,9 @@ void renderRepeatedly(benchmark::State& run, Renderer renderer, int width, int h
     Surface surface(width, height);
     surface.setScaleMode(ScaleMode::Pixels);
     surface.setBackColor(0xF0F0F0);
-    HRGN shapeRegion = 0;
     for (auto _ : run) {
         surface.setForeColor(0x000000);
-        ShapeCanvas canvas(surface, 0, state, shapeRegion);
+        ShapeCanvas canvas(surface, state);
         renderer(canvas);
         benchmark::DoNotOptimize(surface.image().constBits());
     }
@@ -33,8 +32,8 @@ void renderRepeatedly(benchmark::State& run, Renderer renderer, int width, int h
 
 ShapeState focusedStyle(int buttonStyle) {
     ShapeState state;
-    state.buttonStyle = buttonStyle;
-    state.buttonStyleColors = 1;
+    state.buttonStyle = ButtonStyle(buttonStyle);
+    state.buttonStyleColors = BackgroundMode::BackSolid;
     state.focused = true;
     return state;
 }

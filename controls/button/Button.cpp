@@ -1,12 +1,23 @@
 #include "controls/button/Button.h"
 
 #include "controls/button/ButtonColorSets.h"
+#include "controls/button/ButtonPaintRules.h"
 #include "controls/button/ButtonPainter.h"
+#include "controls/button/ButtonStyles.h"
+#include "platform/gdi/Surface.h"
 #include "platform/runtime/IntegerConversion.h"
-
-#include <QScopedValueRollback>
+#include "platform/windowing/Cursors.h"
+#include "platform/windowing/WindowShape.h"
 
 namespace dorvak {
+
+namespace {
+
+// The smallest face, about 25 pixels a side: the painter's sizes never reach zero, so
+// dividing by them is safe.
+constexpr double minimumTwips = 375;
+
+} // namespace
 
 Button::Button(const ControlSite& site)
     : UserControl(site) {}
@@ -17,12 +28,41 @@ template <typename T> void Button::setField(T ButtonState::*field, T value, cons
     redraw();
 }
 
+// What a paint changes on the control happens here, around the painter, which only reads:
+// the size, the cursor, the toggle's pressed face, the border colours of the style, the
+// boxes the painter placed and the window region.
 void Button::redraw() {
-    // Sizing the control inside a paint resizes the widget, which asks for a paint again.
-    if (painting_)
-        return;
-    const QScopedValueRollback painting(painting_, true);
-    ButtonPainter(state_, *this).paint();
+    applyMinimumSize();
+    if (showsHandPointer(state_))
+        SetCursor(LoadCursorA(nullptr, IDC_HAND));
+    // A toggle that is on shows pressed until input clears it.
+    if (state_.ButtonType == 1 && state_.Value)
+        state_.IsPressed = true;
+    applyStyleBorders(state_, isEnabled());
+
+    Surface& face = surface();
+    PaintedFace painted = ButtonPainter(state_, face, isEnabled()).paint();
+    state_.PictureRect = painted.pictureRect;
+    state_.CaptionRect = painted.captionRect;
+    state_.ShapeRegion = painted.windowRegion.get();
+    if (painted.windowRegion)
+        SetWindowRgn(hWnd(), std::move(painted.windowRegion), true);
+    else
+        SetWindowRgn(hWnd(), 0, false);
+    // Pixels left in the back colour are see-through when the back style is transparent.
+    face.setMaskPicture(face.image());
+    face.refresh();
+}
+
+// Resizing repaints at the new size before this returns; sizing again then changes nothing.
+void Button::applyMinimumSize() {
+    if (Width() < minimumTwips)
+        setWidth(minimumTwips);
+    if (Height() < minimumTwips)
+        setHeight(minimumTwips);
+    // Only the rectangles keep any proportions; the other shapes are drawn in a square.
+    if (!keepsProportions(state_.ButtonShape))
+        setHeight(Width());
 }
 
 // A press from a screen reader is the release and click of a mouse click, without the pointer:
@@ -34,24 +74,24 @@ void Button::UserControl_Press() {
 }
 
 void Button::setButtonShape(std::int32_t value) {
-    setField(&ButtonState::ButtonShape, value, "ButtonShape");
+    setField(&ButtonState::ButtonShape, dorvak::ButtonShape(value), "ButtonShape");
 }
 
 void Button::setButtonStyle(std::int32_t value) {
-    state_.ButtonStyle = value;
+    state_.ButtonStyle = dorvak::ButtonStyle(value);
     PropertyChanged(QStringLiteral("ButtonStyle"));
-    loadStyleColors(state_, value);
+    loadStyleColors(state_);
     redraw();
 }
 
 void Button::setButtonStyleColors(std::int32_t value) {
-    setField(&ButtonState::ButtonStyleColors, value, "ButtonStyleColors");
+    setField(&ButtonState::ButtonStyleColors, dorvak::BackgroundMode(value), "ButtonStyleColors");
 }
 
 void Button::setButtonTheme(std::int32_t value) {
     state_.ButtonTheme = value;
     PropertyChanged(QStringLiteral("ButtonTheme"));
-    loadThemeColors(state_, value);
+    loadThemeColors(state_);
     redraw();
 }
 
@@ -64,7 +104,7 @@ void Button::setCaptionAlignment(std::int32_t value) {
 }
 
 void Button::setCaptionEffect(std::int32_t value) {
-    setField(&ButtonState::CaptionEffect, value, "CaptionEffect");
+    setField(&ButtonState::CaptionEffect, dorvak::CaptionEffect(value), "CaptionEffect");
 }
 
 void Button::setCaptionStyle(std::int32_t value) {

@@ -21,12 +21,12 @@ public:
 
     explicit Button(const ControlSite& site);
 
-    std::int32_t ButtonShape() const { return state_.ButtonShape; }
+    std::int32_t ButtonShape() const { return std::int32_t(state_.ButtonShape); }
     void setButtonShape(std::int32_t value);
-    std::int32_t ButtonStyle() const { return state_.ButtonStyle; }
+    std::int32_t ButtonStyle() const { return std::int32_t(state_.ButtonStyle); }
     // Also loads the style's colour set.
     void setButtonStyle(std::int32_t value);
-    std::int32_t ButtonStyleColors() const { return state_.ButtonStyleColors; }
+    std::int32_t ButtonStyleColors() const { return std::int32_t(state_.ButtonStyleColors); }
     void setButtonStyleColors(std::int32_t value);
     std::int32_t ButtonTheme() const { return state_.ButtonTheme; }
     // Also loads the theme's colour set.
@@ -35,7 +35,7 @@ public:
     void setButtonType(std::int32_t value);
     std::int32_t CaptionAlignment() const { return state_.CaptionAlignment; }
     void setCaptionAlignment(std::int32_t value);
-    std::int32_t CaptionEffect() const { return state_.CaptionEffect; }
+    std::int32_t CaptionEffect() const { return std::int32_t(state_.CaptionEffect); }
     void setCaptionEffect(std::int32_t value);
     std::int32_t CaptionStyle() const { return state_.CaptionStyle; }
     void setCaptionStyle(std::int32_t value);
@@ -142,9 +142,9 @@ private:
     // The setter protocol: store, notify under the property's name, repaint.
     template <typename T> void setField(T ButtonState::*field, T value, const char* name);
     void redraw();
+    void applyMinimumSize();
 
     ButtonState state_;
-    bool painting_ = false;
     bool spaceHeld_ = false; // Space went down on the button and is not yet released
 };
 

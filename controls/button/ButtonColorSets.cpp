@@ -1,6 +1,6 @@
 #include "controls/button/ButtonColorSets.h"
 
-#include "controls/button/SystemColors.h"
+#include "controls/button/ButtonStyles.h"
 
 #include <array>
 
@@ -39,38 +39,17 @@ constexpr std::array<Theme, 8> themes{{
 
 } // namespace
 
-void loadStyleColors(ButtonState& button, std::int32_t buttonStyle) {
-    switch (buttonStyle) {
-    case 1:
-    case 2:
-    case 3:
-        loadFace(button, {buttonFace, buttonFace, buttonFace});
-        break;
-    case 4:
-        loadFace(button, {buttonFace, buttonFace, 0x999999});
-        if (button.ButtonStyleColors != 0)
-            button.ButtonStyleColors = 1;
-        break;
-    case 5:
-        loadFace(button, {buttonFace, 0xB6A59F, 0xAF8C80});
-        break;
-    case 6:
-        loadFace(button, {0xD2DEDD, 0xFFFFFF, 0xFFFFFF});
-        if (button.ButtonStyleColors != 0)
-            button.ButtonStyleColors = 3;
-        break;
-    case 7:
-        loadFace(button, {0xD8D8D8, 0xF7DBA5, 0xEFCE92});
-        break;
-    case 8:
-        loadFace(button, {desktopColor, desktopColor, desktopColor});
-        break;
-    default:
-        break;
-    }
+void loadStyleColors(ButtonState& button) {
+    const std::optional<StyleColorSet>& set = styleTraits(button.ButtonStyle).colorSet;
+    if (!set)
+        return;
+    loadFace(button, {set->back, set->hover, set->pressed});
+    if (set->narrowsBackgroundTo && button.ButtonStyleColors != BackgroundMode::BackTransparent)
+        button.ButtonStyleColors = *set->narrowsBackgroundTo;
 }
 
-void loadThemeColors(ButtonState& button, std::int32_t buttonTheme) {
+void loadThemeColors(ButtonState& button) {
+    const std::int32_t buttonTheme = button.ButtonTheme;
     if (buttonTheme < 1 || buttonTheme > std::int32_t(themes.size()))
         return;
     const Theme& theme = themes[std::size_t(buttonTheme - 1)];

@@ -4,12 +4,12 @@
 
 namespace dorvak {
 
-// The colours that setting ButtonStyle loads (the face colours; styles 4 and 6 also narrow a
-// gradient background down to the one they are drawn for). Other styles load nothing.
-void loadStyleColors(ButtonState& button, std::int32_t buttonStyle);
+// The colours that setting ButtonStyle loads for the style stored (the face colours, and for some
+// styles the background they are drawn for). Styles without a colour set load nothing.
+void loadStyleColors(ButtonState& button);
 
-// The face colours and the one border colour of a ButtonTheme; theme 0 and unknown themes
+// The face colours and the one border colour of the ButtonTheme stored; theme 0 and unknown themes
 // load nothing.
-void loadThemeColors(ButtonState& button, std::int32_t buttonTheme);
+void loadThemeColors(ButtonState& button);
 
 } // namespace dorvak

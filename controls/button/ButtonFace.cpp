@@ -2,9 +2,7 @@
 // the grey passes, the caption effects and the caption colouring.
 #include "controls/button/ButtonPainter.h"
 
-#include "controls/button/ButtonPaintRules.h"
 #include "controls/button/SystemColors.h"
-#include "platform/forms/UserControl.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/Text.h"
@@ -59,7 +57,7 @@ Channels splitColor(OleColor color) {
 } // namespace
 
 void ButtonPainter::placePicture() {
-    PixelBox& box = button_.PictureRect;
+    PixelBox& box = painted_.pictureRect;
     if (!button_.Picture) {
         box.Width = 0;
         box.Height = 0;
@@ -76,15 +74,15 @@ void ButtonPainter::drawPicture() {
     if (!button_.Picture)
         return;
     const QImage& picture = button_.Picture->image();
-    const PixelBox& box = button_.PictureRect;
-    if (!enabled()) {
+    const PixelBox& box = painted_.pictureRect;
+    if (!enabled_) {
         surface_.paintPicture(picture, box.Left, box.Top);
         greyPicture(16); // the blue channel, whatever PictureGray says
     } else if (button_.IsPressed) {
         surface_.paintPicture(picture, box.Left + 1, box.Top + 1);
     } else if (button_.mouseOver()) {
         surface_.paintPicture(picture, box.Left, box.Top);
-        if (button_.ButtonStyle == 5)
+        if (style_.liftsHoveredPicture)
             surface_.paintPicture(picture, box.Left - 1, box.Top - 1);
     } else {
         surface_.paintPicture(picture, box.Left, box.Top);
@@ -97,7 +95,7 @@ void ButtonPainter::drawPicture() {
 // one of its channels. A system colour as back colour matches no pixel, so the whole box
 // turns grey.
 void ButtonPainter::greyPicture(int channelShift) {
-    const PixelBox& box = button_.PictureRect;
+    const PixelBox& box = painted_.pictureRect;
     SurfacePixels face(hdc_);
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {
@@ -111,7 +109,7 @@ void ButtonPainter::greyPicture(int channelShift) {
 }
 
 void ButtonPainter::placeCaption() {
-    PixelBox& box = button_.CaptionRect;
+    PixelBox& box = painted_.captionRect;
     if (button_.CaptionAlignment < 0 || button_.CaptionAlignment > 4)
         return;
     SIZE extent;
@@ -127,10 +125,9 @@ void ButtonPainter::drawCaptionText(OleColor color, int x, int y) {
 }
 
 void ButtonPainter::drawCaption() {
-    const int L = button_.CaptionRect.Left, T = button_.CaptionRect.Top;
-    if (!enabled()) {
-        // Engraved, except for the styles whose faces are too light for it.
-        if (engravesDisabledCaption(button_.ButtonStyle))
+    const int L = painted_.captionRect.Left, T = painted_.captionRect.Top;
+    if (!enabled_) {
+        if (style_.engravesDisabledCaption)
             drawCaptionText(buttonHighlight, L + 1, T + 1);
         drawCaptionText(buttonShadow, L, T);
         return;
@@ -142,20 +139,20 @@ void ButtonPainter::drawCaption() {
     // The pressed caption sits one pixel down and right.
     const int x = button_.IsPressed ? L + 1 : L, y = button_.IsPressed ? T + 1 : T;
     switch (button_.CaptionEffect) {
-    case 0:
+    case CaptionEffect::EffectNone:
         break;
-    case 1: // raised
+    case CaptionEffect::EffectRaised:
         drawCaptionText(E, x - 1, y - 1);
         break;
-    case 2: // shadow
+    case CaptionEffect::EffectShadow:
         drawCaptionText(E, x + 1, y + 1);
         break;
-    case 3: // outline
+    case CaptionEffect::EffectOutline:
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
                 drawCaptionText(E, x + dx, y + dy);
         break;
-    default:
+    default: // an unknown effect draws no caption at all
         return;
     }
     drawCaptionText(text, x, y);
@@ -182,7 +179,7 @@ void ButtonPainter::colourCaption() {
     };
 
     const OleColor K = surface_.foreColor();
-    const PixelBox& box = button_.CaptionRect;
+    const PixelBox& box = painted_.captionRect;
     SurfacePixels face(hdc_);
     for (int x = box.Left; x <= box.Left + box.Width; ++x) {
         for (int y = box.Top; y <= box.Top + box.Height; ++y) {

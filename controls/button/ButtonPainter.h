@@ -1,7 +1,9 @@
 #pragma once
 
 #include "controls/button/ButtonState.h"
+#include "controls/button/ButtonStyles.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/Regions.h"
 #include "platform/runtime/IntegerConversion.h"
 
 #include <string>
@@ -9,7 +11,6 @@
 namespace dorvak {
 
 class Surface;
-class UserControl;
 
 // A computed coordinate or size on the face, rounded halves to even; beyond 32 bits it is
 // an overflow error.
@@ -17,24 +18,28 @@ inline int toPixel(double value) {
     return toInt32(value);
 }
 
-// One repaint of a Button: sizes the control, fills the background, places and draws picture
-// and caption with their effects, hands the outline to the shape renderer, marks the focus,
-// draws the drop-down marker and makes the back colour see-through. Everything is drawn
-// from scratch; only the caption and picture boxes and the state flags carry over.
+// What a paint found out besides the face it drew: where the picture and caption went, and
+// the region the window is to take (none: the whole rectangle).
+struct PaintedFace {
+    PixelBox pictureRect;
+    PixelBox captionRect;
+    OwnedRegion windowRegion;
+};
+
+// One repaint of a Button as a function of what it shows: the state, read only, drawn on a
+// face already at its size. Fills the background, places and draws picture and caption
+// with their effects, hands the outline to the shape renderer, marks the focus and draws
+// the drop-down marker, all from scratch. What the control keeps of it (the boxes, the
+// region) is the caller's to store.
 class ButtonPainter {
 public:
-    ButtonPainter(ButtonState& button, UserControl& control);
+    ButtonPainter(const ButtonState& button, Surface& face, bool enabled);
 
-    void paint();
+    PaintedFace paint();
 
 private:
-    void enforceMinimumSize();
-    void chooseCursor();
     void fillBackground();
-    void applyStyleColors();
     void drawOwnGradient();
-    void gradient(double x0, double y0, OleColor c0, double x1, double y1, OleColor c1,
-                  std::uint32_t mode);
     void placePicture();
     void drawPicture();
     void greyPicture(int channelShift);
@@ -47,17 +52,18 @@ private:
     void frameCaption();
     void drawDropDown();
 
-    bool enabled() const;
     // The colour of the state: pressed, else hovered, else at rest.
     OleColor byState(OleColor pressed, OleColor hover, OleColor rest) const;
 
-    ButtonState& button_;
-    UserControl& control_;
+    const ButtonState& button_;
+    const StyleTraits& style_;
     Surface& surface_;
+    const bool enabled_;
     HDC hdc_;
     std::string caption_; // in the system code page, as the text calls take it
-    double SW = 0;        // the face in pixels, once sized
+    double SW = 0;        // the face in pixels
     double SH = 0;
+    PaintedFace painted_;
 };
 
 } // namespace dorvak

@@ -32,6 +32,10 @@ struct Button::Persistence {
     using Number = std::int32_t ButtonState::*;
     using Colour = OleColor ButtonState::*;
     using Flag = bool ButtonState::*;
+    using Shape = dorvak::ButtonShape ButtonState::*;
+    using Style = dorvak::ButtonStyle ButtonState::*;
+    using Background = BackgroundMode ButtonState::*;
+    using Effect = dorvak::CaptionEffect ButtonState::*;
     struct Accessor {
         void (*placeAnew)(Button&); // none: a new button keeps what it has
         void (*read)(Button&, const PropertyBag&, QLatin1String key);
@@ -39,7 +43,7 @@ struct Button::Persistence {
     };
     struct Property {
         const char* key;
-        std::variant<Number, Colour, Flag, Accessor> member;
+        std::variant<Number, Colour, Flag, Shape, Style, Background, Effect, Accessor> member;
         std::int64_t defaultValue = 0;
     };
 
@@ -161,9 +165,11 @@ void Button::Persistence::read(Button& button, const PropertyBag& bag) {
                 using Member = decltype(member);
                 if constexpr (std::is_same_v<Member, Accessor>)
                     member.read(button, bag, key);
-                else if constexpr (std::is_same_v<Member, Number>)
-                    state.*member = toInt32(numberFromJson(
-                        bag.ReadProperty(key, integerValue(property.defaultValue)), 0));
+                else if constexpr (std::is_same_v<Member, Number> ||
+                                   std::is_enum_v<std::remove_reference_t<decltype(state.*member)>>)
+                    state.*member = static_cast<std::remove_reference_t<decltype(state.*member)>>(
+                        toInt32(numberFromJson(
+                            bag.ReadProperty(key, integerValue(property.defaultValue)), 0)));
                 else if constexpr (std::is_same_v<Member, Colour>)
                     state.*member =
                         colorFromJson(bag.ReadProperty(key, integerValue(property.defaultValue)));
@@ -187,7 +193,7 @@ void Button::Persistence::write(Button& button, PropertyBag& bag) {
                 else if constexpr (std::is_same_v<Member, Flag>)
                     bag.WriteProperty(key, state.*member, property.defaultValue != 0);
                 else
-                    bag.WriteProperty(key, integerValue(state.*member),
+                    bag.WriteProperty(key, integerValue(std::int64_t(state.*member)),
                                       integerValue(property.defaultValue));
             },
             property.member);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/button/ButtonKinds.h"
 #include "platform/gdi/Color.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Picture.h"
@@ -21,16 +22,16 @@ struct PixelBox {
 // What a Button holds besides its surface. Properties keep any value given (an unknown one
 // matches no case when painting); a new button starts all zero, false and empty.
 struct ButtonState {
-    std::int32_t ButtonShape = 0;       // 0..11, the shape renderer
-    std::int32_t ButtonStyle = 0;       // 0..8, the edge style and its colours
-    std::int32_t ButtonStyleColors = 0; // 0..7, the background mode
-    std::int32_t ButtonTheme = 0;       // 0..8, a colour set loaded by its setter
-    std::int32_t ButtonType = 0;        // 0 push button, 1 toggle button
-    std::int32_t CaptionAlignment = 0;  // 0 top, 1 left, 2 centre, 3 right, 4 bottom
-    std::int32_t CaptionEffect = 0;     // 0 none, 1 raised, 2 shadow, 3 outline
-    std::int32_t CaptionStyle = 0;      // 0 plain, 1 horizontal gradient, 2 vertical
-    std::int32_t DropDown = 0;          // 0 none, 1 left, 2 right, other: top-left corner
-    std::int32_t PictureAlignment = 0;  // as CaptionAlignment
+    dorvak::ButtonShape ButtonShape{};
+    dorvak::ButtonStyle ButtonStyle{};
+    BackgroundMode ButtonStyleColors{};
+    std::int32_t ButtonTheme = 0;      // 0..8, a colour set loaded by its setter
+    std::int32_t ButtonType = 0;       // 0 push button, 1 toggle button
+    std::int32_t CaptionAlignment = 0; // 0 top, 1 left, 2 centre, 3 right, 4 bottom
+    dorvak::CaptionEffect CaptionEffect{};
+    std::int32_t CaptionStyle = 0;     // 0 plain, 1 horizontal gradient, 2 vertical
+    std::int32_t DropDown = 0;         // 0 none, 1 left, 2 right, other: top-left corner
+    std::int32_t PictureAlignment = 0; // as CaptionAlignment
     OleColor BackColor = 0;
     OleColor BackColorPressed = 0;
     OleColor BackColorHover = 0;
@@ -50,8 +51,6 @@ struct ButtonState {
     bool PictureGray = false;
     PixelBox CaptionRect;
     PixelBox PictureRect;
-    std::int32_t PixelX = 0;
-    std::int32_t PixelY = 0;
     std::optional<bool> IsMouseOver; // empty until the first mouse move; counts as false
     bool IsPressed = false;
     HRGN ShapeRegion = 0; // the window region's handle; the window owns the region

@@ -2,11 +2,10 @@
 
 #include "controls/button/SystemColors.h"
 #include "controls/button/shapes/ShapeRenderers.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Surface.h"
-#include "platform/windowing/WindowRegistry.h"
 
 #include <QPainter>
-#include <QWidget>
 #include <array>
 
 namespace dorvak {
@@ -20,8 +19,8 @@ struct NamedState {
 
 ShapeState inStyle(int buttonStyle, bool pressed, bool hovered, bool focused, bool enabled) {
     ShapeState state;
-    state.buttonStyle = buttonStyle;
-    state.buttonStyleColors = 1; // a new button's solid background
+    state.buttonStyle = ButtonStyle(buttonStyle);
+    state.buttonStyleColors = BackgroundMode::BackSolid; // a new button's background
     state.pressed = pressed;
     state.mouseOver = hovered;
     state.focused = focused;
@@ -80,16 +79,14 @@ void drawButton(QPainter& painter, QPoint at, int shape, const ShapeState& state
     surface.setBackColor(face);
     surface.setForeColor(border);
 
-    QWidget window; // never shown: it only receives the window region
-    window.resize(size);
-    HRGN shapeRegion = 0;
-    ShapeCanvas canvas(surface, registerWindow(&window), state, shapeRegion);
-    drawButtonShape(shape, canvas);
+    ShapeCanvas canvas(surface, state);
+    drawButtonShape(ButtonShape(shape), canvas);
+    const OwnedRegion region = canvas.takeWindowRegion();
 
     painter.save();
     painter.translate(at);
-    if (!window.mask().isEmpty())
-        painter.setClipRegion(window.mask());
+    if (const QRegion* outline = findGdiObject<QRegion>(region.get()))
+        painter.setClipRegion(*outline);
     painter.drawImage(0, 0, surface.image());
     painter.restore();
 }

@@ -4,9 +4,7 @@
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/Surface.h"
 #include "platform/runtime/IntegerConversion.h"
-#include "platform/windowing/WindowShape.h"
 
-#include <utility>
 #include <vector>
 
 namespace dorvak {
@@ -28,12 +26,10 @@ std::vector<POINT> pixels(std::initializer_list<ShapePoint> points) {
 
 } // namespace
 
-ShapeCanvas::ShapeCanvas(Surface& surface, HWND hWnd, const ShapeState& state, HRGN& shapeRegion)
+ShapeCanvas::ShapeCanvas(Surface& surface, const ShapeState& state)
     : surface_(surface)
     , hdc_(surface.hdc())
-    , hWnd_(hWnd)
     , state_(state)
-    , shapeRegion_(shapeRegion)
     , width_(surface.scaleWidth())
     , height_(surface.scaleHeight()) {}
 
@@ -89,15 +85,6 @@ OwnedRegion ShapeCanvas::ellipticRegion(double left, double top, double right,
 OwnedRegion ShapeCanvas::polygonRegion(std::initializer_list<ShapePoint> points) const {
     const std::vector<POINT> corners = pixels(points);
     return OwnedRegion(CreatePolygonRgn(corners.data(), int(corners.size()), WINDING));
-}
-
-void ShapeCanvas::applyWindowRegion(OwnedRegion region) {
-    shapeRegion_ = region.get();
-    if (!region) {
-        SetWindowRgn(hWnd_, 0, false);
-        return;
-    }
-    SetWindowRgn(hWnd_, std::move(region), true);
 }
 
 } // namespace dorvak

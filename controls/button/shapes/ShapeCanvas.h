@@ -1,13 +1,14 @@
 #pragma once
 
+#include "controls/button/ButtonKinds.h"
 #include "platform/gdi/Color.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Regions.h"
-#include "platform/windowing/UserTypes.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
 
 namespace dorvak {
 
@@ -15,8 +16,8 @@ class Surface;
 
 // What the paint pipeline tells a shape renderer about the button.
 struct ShapeState {
-    std::int32_t buttonStyle = 0;
-    std::int32_t buttonStyleColors = 0;
+    ButtonStyle buttonStyle{};
+    BackgroundMode buttonStyleColors{};
     bool pressed = false;
     bool mouseOver = false;
     bool focused = false; // FocusRect and HasFocus both set
@@ -30,14 +31,12 @@ struct ShapePoint {
     double y = 0;
 };
 
-// A renderer's view of the button: its surface in pixel scale, its window, its state, and
-// the drawing calls in the form the shape tables write them. Every call draws in the pen
-// colour set last.
+// A renderer's view of the button: its surface in pixel scale, its state, and the drawing
+// calls in the form the shape tables write them. Every call draws in the pen colour set
+// last.
 class ShapeCanvas {
 public:
-    // The handle of the region a renderer gives the window is kept in shapeRegion, the
-    // button's ShapeRegion; the window owns that region.
-    ShapeCanvas(Surface& surface, HWND hWnd, const ShapeState& state, HRGN& shapeRegion);
+    ShapeCanvas(Surface& surface, const ShapeState& state);
 
     double width() const { return width_; }
     double height() const { return height_; }
@@ -62,16 +61,16 @@ public:
                                 double cornerWidth, double cornerHeight) const;
     OwnedRegion ellipticRegion(double left, double top, double right, double bottom) const;
     OwnedRegion polygonRegion(std::initializer_list<ShapePoint> points) const;
-    // Gives the window the region (none removes it) and keeps the handle as ShapeRegion. A
-    // region no window takes (the canvas has none) is deleted here.
-    void applyWindowRegion(OwnedRegion region);
+    // The region the window is to take (none: the whole rectangle); the button applies it
+    // after the paint.
+    void setWindowRegion(OwnedRegion region) { windowRegion_ = std::move(region); }
+    OwnedRegion takeWindowRegion() { return std::move(windowRegion_); }
 
 private:
     Surface& surface_;
     HDC hdc_;
-    HWND hWnd_;
     ShapeState state_;
-    HRGN& shapeRegion_;
+    OwnedRegion windowRegion_;
     double width_;
     double height_;
 };

@@ -35,7 +35,7 @@ const ShapeGeometry diamond{
         [](ShapeCanvas& c, double W, double H) {
             c.path({{0, H / 2}, {W / 2, H - 1}, {W - 1, H / 2}, {W / 2, 0}, {0, H / 2}});
             // A button with a background thickens the top vertex by one pixel.
-            if (c.state().buttonStyleColors != 0)
+            if (c.state().buttonStyleColors != BackgroundMode::BackTransparent)
                 c.path({{W / 2, 1}, {W / 2, 0}});
         },
     .sunken =

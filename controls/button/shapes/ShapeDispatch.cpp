@@ -17,10 +17,10 @@ constexpr std::array<Renderer, 12> renderers{
 
 } // namespace
 
-void drawButtonShape(std::int32_t buttonShape, ShapeCanvas& canvas) {
-    if (buttonShape < 0 || buttonShape >= std::int32_t(renderers.size()))
-        return;
-    renderers[std::size_t(buttonShape)](canvas);
+void drawButtonShape(ButtonShape buttonShape, ShapeCanvas& canvas) {
+    const auto index = std::size_t(buttonShape);
+    if (index < renderers.size())
+        renderers[index](canvas);
 }
 
 } // namespace dorvak

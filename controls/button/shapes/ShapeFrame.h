@@ -39,4 +39,14 @@ struct ShapeGeometry {
 // the current state, and the focus outline.
 void drawShape(const ShapeGeometry& geometry, ShapeCanvas& canvas);
 
+// The edge painters the button styles name, each drawing one style's edges in the state.
+void drawRaisedEdges(const ShapeGeometry& shape, ShapeCanvas& canvas);
+// The upper edge lit, and shadowed while pressed.
+void drawLitUpperEdge(const ShapeGeometry& shape, ShapeCanvas& canvas);
+// The same, but lit only while hovered.
+void drawHoverUpperEdge(const ShapeGeometry& shape, ShapeCanvas& canvas);
+void drawEngravedEdges(const ShapeGeometry& shape, ShapeCanvas& canvas);
+void drawGlowEdges(const ShapeGeometry& shape, ShapeCanvas& canvas);
+void drawInnerOutline(const ShapeGeometry& shape, ShapeCanvas& canvas);
+
 } // namespace dorvak

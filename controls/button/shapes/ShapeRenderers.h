@@ -2,8 +2,6 @@
 
 #include "controls/button/shapes/ShapeCanvas.h"
 
-#include <cstdint>
-
 namespace dorvak {
 
 // The renderer of each ButtonShape.
@@ -21,6 +19,6 @@ void DrawShapeArrowRight(ShapeCanvas& canvas);    // 10
 void DrawShapeArrowDown(ShapeCanvas& canvas);     // 11
 
 // Calls the one renderer of the shape; a shape outside 0..11 draws nothing.
-void drawButtonShape(std::int32_t buttonShape, ShapeCanvas& canvas);
+void drawButtonShape(ButtonShape buttonShape, ShapeCanvas& canvas);
 
 } // namespace dorvak

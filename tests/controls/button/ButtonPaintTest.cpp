@@ -444,12 +444,15 @@ TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
     EXPECT_EQ(host.pixel(1, 1), 0xF7D7BDu) << "focus edge 4";
 }
 
-TEST(ButtonPaint, TheFocusCountersKeepTheValuesTheMarkingLoopsLeaveThemAt) {
+TEST(ButtonPaint, ARectangleRemovesTheWindowRegionAnotherShapeLeft) {
     ButtonHost host;
-    ASSERT_TRUE(focusWithoutCaption(host));
-    // The second pass counts the columns 2 to 79 and the rows 2 to 31 by twos.
-    EXPECT_EQ(host.button->state().PixelX, 80);
-    EXPECT_EQ(host.button->state().PixelY, 32);
+    Button& b = *host.button;
+    b.setButtonShape(2);
+    ASSERT_FALSE(b.mask().isEmpty());
+    ASSERT_NE(b.state().ShapeRegion, HRGN());
+    b.setButtonShape(0);
+    EXPECT_TRUE(b.mask().isEmpty());
+    EXPECT_EQ(b.state().ShapeRegion, HRGN());
 }
 
 TEST(ButtonPaint, StyleFourFramesTheFocusedCaption) {

@@ -1,10 +1,6 @@
 #include "controls/button/shapes/ShapeRenderers.h"
-#include "platform/gdi/Regions.h"
-#include "platform/windowing/WindowRegistry.h"
-#include "platform/windowing/WindowShape.h"
 #include "tests/controls/button/shapes/ShapeTesting.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -15,29 +11,6 @@ std::string rectangle(const ShapeState& state, const EdgeColors& edges = hoverEd
     ShapeRun run(12, 10);
     run.draw(DrawShapeRectangle, state);
     return run.map(edges);
-}
-
-ShapeState style(int buttonStyle) {
-    ShapeState state;
-    state.buttonStyle = buttonStyle;
-    return state;
-}
-
-ShapeState pressed(ShapeState state) {
-    state.pressed = true;
-    return state;
-}
-ShapeState hovered(ShapeState state) {
-    state.mouseOver = true;
-    return state;
-}
-ShapeState focused(ShapeState state) {
-    state.focused = true;
-    return state;
-}
-ShapeState disabled(ShapeState state) {
-    state.enabled = false;
-    return state;
 }
 
 const std::string outlineOnly = rows("oooooooooooo", //
@@ -194,31 +167,17 @@ TEST(RectangleRenderer, StyleSevenDrawsAnInnerOutlineMarkedByColourWhenFocused) 
     EXPECT_EQ(rectangle(focused(pressed(style(7)))), inner('p'));
 }
 
-TEST(RectangleRenderer, RemovesAWindowRegionLeftByAnotherShape) {
-    QWidget window;
-    window.resize(12, 10);
-    const HWND hWnd = registerWindow(&window);
-    ASSERT_EQ(SetWindowRgn(hWnd, CreateEllipticRgn(0, 0, 12, 10), true), 1);
-    ASSERT_FALSE(window.mask().isEmpty());
-
-    ShapeRun run(12, 10);
-    run.shapeRegion = HRGN(77);
-    run.draw(DrawShapeRectangle, style(1), hWnd);
-    EXPECT_TRUE(window.mask().isEmpty());
-    EXPECT_EQ(run.shapeRegion, HRGN());
-}
-
 TEST(ShapeDispatch, CallsNoRendererOutsideTheTwelveShapes) {
     for (int shape : {-1, 12, 1000}) {
         ShapeRun run(12, 10);
-        run.draw([shape](ShapeCanvas& c) { drawButtonShape(shape, c); }, style(1));
+        run.draw([shape](ShapeCanvas& c) { drawButtonShape(ButtonShape(shape), c); }, style(1));
         EXPECT_EQ(run.map(), rows("............", "............", "............", "............",
                                   "............", "............", "............", "............",
                                   "............", "............"))
             << shape;
     }
     ShapeRun run(12, 10);
-    run.draw([](ShapeCanvas& c) { drawButtonShape(0, c); }, style(0));
+    run.draw([](ShapeCanvas& c) { drawButtonShape(ButtonShape::Rectangle, c); }, style(0));
     EXPECT_EQ(run.map(), outlineOnly);
 }
 

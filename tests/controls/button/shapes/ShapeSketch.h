@@ -15,33 +15,6 @@
 
 namespace dorvak {
 
-// Button states in the words of the shape tables, composable: focused(hovered(style(6))).
-inline ShapeState style(int buttonStyle) {
-    ShapeState state;
-    state.buttonStyle = buttonStyle;
-    return state;
-}
-inline ShapeState pressed(ShapeState state) {
-    state.pressed = true;
-    return state;
-}
-inline ShapeState hovered(ShapeState state) {
-    state.mouseOver = true;
-    return state;
-}
-inline ShapeState focused(ShapeState state) {
-    state.focused = true;
-    return state;
-}
-inline ShapeState disabled(ShapeState state) {
-    state.enabled = false;
-    return state;
-}
-inline ShapeState withBackground(ShapeState state) {
-    state.buttonStyleColors = 1;
-    return state;
-}
-
 using Renderer = void (*)(ShapeCanvas&);
 
 // The renderer's pixels on a W × H face, as a map (see ShapeRun::map).
@@ -101,7 +74,9 @@ struct ShapedWindow {
     ShapedWindow(Renderer renderer, int width, int height)
         : run(width, height) {
         window.resize(width, height);
-        run.draw(renderer, style(0), registerWindow(&window));
+        run.draw(renderer, style(0));
+        if (run.windowRegion)
+            SetWindowRgn(registerWindow(&window), std::move(run.windowRegion), true);
     }
     QWidget window;
     ShapeRun run;

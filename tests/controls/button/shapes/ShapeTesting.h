@@ -22,12 +22,12 @@ struct ShapeRun {
         surface.setBackColor(face);
     }
 
-    // Draws with the renderer; hWnd 0 means no window, so the region goes nowhere.
-    void draw(const std::function<void(ShapeCanvas&)>& renderer, const ShapeState& state,
-              HWND hWnd = 0) {
+    // Draws with the renderer and keeps the window region it asks for.
+    void draw(const std::function<void(ShapeCanvas&)>& renderer, const ShapeState& state) {
         surface.setForeColor(border);
-        ShapeCanvas canvas(surface, hWnd, state, shapeRegion);
+        ShapeCanvas canvas(surface, state);
         renderer(canvas);
+        windowRegion = canvas.takeWindowRegion();
     }
 
     // The letters of the renderers' colours: o border, . face, s shadow, h highlight (and
@@ -48,7 +48,34 @@ struct ShapeRun {
     }
 
     Surface surface;
-    HRGN shapeRegion = 0;
+    OwnedRegion windowRegion;
 };
+
+// Button states in the words of the shape tables, composable: focused(hovered(style(6))).
+inline ShapeState style(int buttonStyle) {
+    ShapeState state;
+    state.buttonStyle = ButtonStyle(buttonStyle);
+    return state;
+}
+inline ShapeState pressed(ShapeState state) {
+    state.pressed = true;
+    return state;
+}
+inline ShapeState hovered(ShapeState state) {
+    state.mouseOver = true;
+    return state;
+}
+inline ShapeState focused(ShapeState state) {
+    state.focused = true;
+    return state;
+}
+inline ShapeState disabled(ShapeState state) {
+    state.enabled = false;
+    return state;
+}
+inline ShapeState withBackground(ShapeState state) {
+    state.buttonStyleColors = BackgroundMode::BackSolid;
+    return state;
+}
 
 } // namespace dorvak
