@@ -22,11 +22,22 @@ constexpr double minimumTwips = 375;
 Button::Button(const ControlSite& site)
     : UserControl(site) {}
 
-template <typename T> void Button::setField(T ButtonState::*field, T value, const char* name) {
+template <typename T>
+void Button::setField(T ButtonState::*field, T value, const char* name,
+                      void (*alsoLoads)(ButtonState&)) {
     state_.*field = std::move(value);
     PropertyChanged(QString::fromLatin1(name));
+    if (alsoLoads)
+        alsoLoads(state_);
     redraw();
 }
+
+#define DORVAK_BUTTON_SETTER(Name, Type, Default, AlsoLoads)                                       \
+    void Button::set##Name(PublicValue<Type> value) {                                              \
+        setField(&ButtonState::Name, Type(value), #Name, AlsoLoads);                               \
+    }
+DORVAK_BUTTON_PROPERTIES(DORVAK_BUTTON_SETTER, DORVAK_BUTTON_NONE)
+#undef DORVAK_BUTTON_SETTER
 
 // What a paint changes on the control happens here, around the painter, which only reads:
 // the size, the cursor, the toggle's pressed face, the border colours of the style, the
@@ -73,115 +84,13 @@ void Button::UserControl_Press() {
     UserControl_Click();
 }
 
-void Button::setButtonShape(std::int32_t value) {
-    setField(&ButtonState::ButtonShape, dorvak::ButtonShape(value), "ButtonShape");
-}
-
-void Button::setButtonStyle(std::int32_t value) {
-    state_.ButtonStyle = dorvak::ButtonStyle(value);
-    PropertyChanged(QStringLiteral("ButtonStyle"));
-    loadStyleColors(state_);
-    redraw();
-}
-
-void Button::setButtonStyleColors(std::int32_t value) {
-    setField(&ButtonState::ButtonStyleColors, dorvak::BackgroundMode(value), "ButtonStyleColors");
-}
-
-void Button::setButtonTheme(std::int32_t value) {
-    state_.ButtonTheme = value;
-    PropertyChanged(QStringLiteral("ButtonTheme"));
-    loadThemeColors(state_);
-    redraw();
-}
-
-void Button::setButtonType(std::int32_t value) {
-    setField(&ButtonState::ButtonType, value, "ButtonType");
-}
-
-void Button::setCaptionAlignment(std::int32_t value) {
-    setField(&ButtonState::CaptionAlignment, value, "CaptionAlignment");
-}
-
-void Button::setCaptionEffect(std::int32_t value) {
-    setField(&ButtonState::CaptionEffect, dorvak::CaptionEffect(value), "CaptionEffect");
-}
-
-void Button::setCaptionStyle(std::int32_t value) {
-    setField(&ButtonState::CaptionStyle, value, "CaptionStyle");
-}
-
-void Button::setDropDown(std::int32_t value) {
-    setField(&ButtonState::DropDown, value, "DropDown");
-}
-
-void Button::setPictureAlignment(std::int32_t value) {
-    setField(&ButtonState::PictureAlignment, value, "PictureAlignment");
-}
-
-void Button::setBackColor(OleColor value) {
-    setField(&ButtonState::BackColor, value, "BackColor");
-}
-
-void Button::setBackColorPressed(OleColor value) {
-    setField(&ButtonState::BackColorPressed, value, "BackColorPressed");
-}
-
-void Button::setBackColorHover(OleColor value) {
-    setField(&ButtonState::BackColorHover, value, "BackColorHover");
-}
-
-void Button::setBorderColor(OleColor value) {
-    setField(&ButtonState::BorderColor, value, "BorderColor");
-}
-
-void Button::setBorderColorPressed(OleColor value) {
-    setField(&ButtonState::BorderColorPressed, value, "BorderColorPressed");
-}
-
-void Button::setBorderColorHover(OleColor value) {
-    setField(&ButtonState::BorderColorHover, value, "BorderColorHover");
-}
-
-void Button::setForeColor(OleColor value) {
-    setField(&ButtonState::ForeColor, value, "ForeColor");
-}
-
-void Button::setForeColorPressed(OleColor value) {
-    setField(&ButtonState::ForeColorPressed, value, "ForeColorPressed");
-}
-
-void Button::setForeColorHover(OleColor value) {
-    setField(&ButtonState::ForeColorHover, value, "ForeColorHover");
-}
-
-void Button::setEffectColor(OleColor value) {
-    setField(&ButtonState::EffectColor, value, "EffectColor");
-}
-
 void Button::setCaption(const QString& value) {
     setAccessibleCaption(value);
     setField(&ButtonState::Caption, value, "Caption");
 }
 
-void Button::setFocusRect(bool value) {
-    setField(&ButtonState::FocusRect, value, "FocusRect");
-}
-
-void Button::setValue(bool value) {
-    setField(&ButtonState::Value, value, "Value");
-}
-
-void Button::setHandPointer(bool value) {
-    setField(&ButtonState::HandPointer, value, "HandPointer");
-}
-
 void Button::setPicture(PicturePtr value) {
     setField(&ButtonState::Picture, std::move(value), "Picture");
-}
-
-void Button::setPictureGray(bool value) {
-    setField(&ButtonState::PictureGray, value, "PictureGray");
 }
 
 void Button::setEnabled(bool value) {

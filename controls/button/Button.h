@@ -21,63 +21,26 @@ public:
 
     explicit Button(const ControlSite& site);
 
-    std::int32_t ButtonShape() const { return std::int32_t(state_.ButtonShape); }
-    void setButtonShape(std::int32_t value);
-    std::int32_t ButtonStyle() const { return std::int32_t(state_.ButtonStyle); }
-    // Also loads the style's colour set.
-    void setButtonStyle(std::int32_t value);
-    std::int32_t ButtonStyleColors() const { return std::int32_t(state_.ButtonStyleColors); }
-    void setButtonStyleColors(std::int32_t value);
-    std::int32_t ButtonTheme() const { return state_.ButtonTheme; }
-    // Also loads the theme's colour set.
-    void setButtonTheme(std::int32_t value);
-    std::int32_t ButtonType() const { return state_.ButtonType; }
-    void setButtonType(std::int32_t value);
-    std::int32_t CaptionAlignment() const { return state_.CaptionAlignment; }
-    void setCaptionAlignment(std::int32_t value);
-    std::int32_t CaptionEffect() const { return std::int32_t(state_.CaptionEffect); }
-    void setCaptionEffect(std::int32_t value);
-    std::int32_t CaptionStyle() const { return state_.CaptionStyle; }
-    void setCaptionStyle(std::int32_t value);
-    std::int32_t DropDown() const { return state_.DropDown; }
-    void setDropDown(std::int32_t value);
-    std::int32_t PictureAlignment() const { return state_.PictureAlignment; }
-    void setPictureAlignment(std::int32_t value);
+    // The getter and setter of each property held in the state (ButtonProperties.h); every
+    // setter stores, tells the host, loads the style's or theme's colour set where there is
+    // one, and repaints.
+#define DORVAK_BUTTON_ACCESSORS(Name, Type, Default, AlsoLoads)                                    \
+    PublicValue<Type> Name() const {                                                               \
+        return PublicValue<Type>(state_.Name);                                                     \
+    }                                                                                              \
+    void set##Name(PublicValue<Type> value);
+    DORVAK_BUTTON_PROPERTIES(DORVAK_BUTTON_ACCESSORS, DORVAK_BUTTON_NONE)
+#undef DORVAK_BUTTON_ACCESSORS
 
-    OleColor BackColor() const { return state_.BackColor; }
-    void setBackColor(OleColor value);
-    OleColor BackColorPressed() const { return state_.BackColorPressed; }
-    void setBackColorPressed(OleColor value);
-    OleColor BackColorHover() const { return state_.BackColorHover; }
-    void setBackColorHover(OleColor value);
-    OleColor BorderColor() const { return state_.BorderColor; }
-    void setBorderColor(OleColor value);
-    OleColor BorderColorPressed() const { return state_.BorderColorPressed; }
-    void setBorderColorPressed(OleColor value);
-    OleColor BorderColorHover() const { return state_.BorderColorHover; }
-    void setBorderColorHover(OleColor value);
-    OleColor ForeColor() const { return state_.ForeColor; }
-    void setForeColor(OleColor value);
-    OleColor ForeColorPressed() const { return state_.ForeColorPressed; }
-    void setForeColorPressed(OleColor value);
-    OleColor ForeColorHover() const { return state_.ForeColorHover; }
-    void setForeColorHover(OleColor value);
-    OleColor EffectColor() const { return state_.EffectColor; }
-    void setEffectColor(OleColor value);
-
-    QString Caption() const { return state_.Caption; }
+    QString Caption() const {
+        return state_.Caption;
+    }
     void setCaption(const QString& value);
-    bool FocusRect() const { return state_.FocusRect; }
-    void setFocusRect(bool value);
-    bool Value() const { return state_.Value; }
-    void setValue(bool value);
-    bool HandPointer() const { return state_.HandPointer; }
-    void setHandPointer(bool value);
     // Shared with whoever assigned it, not copied.
-    PicturePtr Picture() const { return state_.Picture; }
+    PicturePtr Picture() const {
+        return state_.Picture;
+    }
     void setPicture(PicturePtr value);
-    bool PictureGray() const { return state_.PictureGray; }
-    void setPictureGray(bool value);
 
     // Forwarded to the surface (Enabled and MousePointer are read through UserControl).
     void setEnabled(bool value);
@@ -91,7 +54,9 @@ public:
     void ShowAbout() {}
 
     // The whole instance state, for inspection.
-    const ButtonState& state() const { return state_; }
+    const ButtonState& state() const {
+        return state_;
+    }
 
     Event<> Click;
     Event<> DblClick;
@@ -139,8 +104,11 @@ private:
     // The saved properties and how each is placed anew, read and written.
     struct Persistence;
 
-    // The setter protocol: store, notify under the property's name, repaint.
-    template <typename T> void setField(T ButtonState::*field, T value, const char* name);
+    // The setter protocol: store, notify under the property's name, load the colour set the
+    // property names (if any), repaint.
+    template <typename T>
+    void setField(T ButtonState::*field, T value, const char* name,
+                  void (*alsoLoads)(ButtonState&) = nullptr);
     void redraw();
     void applyMinimumSize();
 
