@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/button/Button.h"
-#include "tests/controls/button/ColorMap.h"
 #include "tests/support/ApplicationFixture.h"
+#include "tests/support/PixelMaps.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Surface.h"
-#include "tests/platform/gdi/PixelMap.h"
+#include "tests/support/PixelMaps.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -2,7 +2,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/Surface.h"
-#include "tests/platform/gdi/PixelMap.h"
+#include "tests/support/PixelMaps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/Text.h"
 #include "platform/runtime/RuntimeError.h"
-#include "tests/platform/gdi/PixelMap.h"
+#include "tests/support/PixelMaps.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "controls/button/shapes/ShapeCanvas.h"
 #include "controls/button/shapes/ShapeColors.h"
 #include "platform/gdi/Surface.h"
-#include "tests/controls/button/ColorMap.h"
+#include "tests/support/PixelMaps.h"
 
 #include <functional>
 #include <string>

@@ -35,6 +35,12 @@ inline std::string colorMap(const QImage& image, const MapLegend& legend, QRect 
     return map;
 }
 
+// The image as rows of text: '#' for the ink colour, '.' for the paper colour and '?' for
+// anything else.
+inline std::string pixelMap(const QImage& image, OleColor ink, OleColor paper = 0xFFFFFF) {
+    return colorMap(image, {{'#', ink}, {'.', paper}});
+}
+
 // Joins rows written one per string literal, so expected maps line up in the source.
 template <typename... Rows> std::string rows(Rows... lines) {
     std::string map;
