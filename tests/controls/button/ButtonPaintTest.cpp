@@ -1,4 +1,6 @@
 // The Button's paint pipeline, checked on the pixels it leaves on the surface.
+#include "controls/button/ButtonPainter.h"
+#include "platform/gdi/Surface.h"
 #include "platform/gdi/Text.h"
 #include "tests/controls/button/ButtonTesting.h"
 
@@ -442,6 +444,33 @@ TEST(ButtonPaint, AFocusedButtonDotsItsGreyFocusOutline) {
 
     EXPECT_TRUE(inkBox(host.face(), 0xD1D1D1).isNull());
     EXPECT_EQ(host.pixel(1, 1), 0xF7D7BDu) << "focus edge 4";
+}
+
+// The painter reads the state and draws on the face it is given: the button's own state
+// drawn again on a face of its own gives the button's face, and a paint at another size
+// leaves the button as it was.
+TEST(ButtonPaint, ThePainterDrawsTheStateItIsGivenAndChangesNothingElse) {
+    ButtonHost host;
+    Button& b = *host.button;
+    b.setButtonStyle(7);
+    b.setButtonShape(1);
+    b.setCaption(QStringLiteral("Tamam"));
+    b.setCaptionEffect(3);
+    const QImage shown = host.face();
+    const OleColor border = b.BorderColor();
+
+    Surface again(shown.width(), shown.height());
+    again.setFont(b.Font());
+    const PaintedFace painted = ButtonPainter(b.state(), again, true).paint();
+    EXPECT_EQ(again.image(), shown);
+    EXPECT_TRUE(painted.windowRegion) << "the rounded rectangle's region, for the caller";
+
+    Surface larger(2 * shown.width(), 3 * shown.height());
+    larger.setFont(b.Font());
+    ButtonPainter(b.state(), larger, true).paint();
+    EXPECT_EQ(host.face(), shown);
+    EXPECT_EQ(b.size(), shown.size());
+    EXPECT_EQ(b.BorderColor(), border);
 }
 
 TEST(ButtonPaint, ARectangleRemovesTheWindowRegionAnotherShapeLeft) {
