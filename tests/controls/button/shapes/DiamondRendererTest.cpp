@@ -1,66 +1,11 @@
 #include "platform/gdi/Regions.h"
-#include "tests/controls/button/shapes/ShapeSketch.h"
+#include "tests/controls/button/shapes/ShapeWindows.h"
+#include <gtest/gtest.h>
 
 namespace dorvak {
 namespace {
 
 constexpr OleColor black = 0x000000;
-
-TEST(DiamondRenderer, DrawsEveryRowOfItsTable) {
-    // 31 × 31: W/2 = H/2 = 15.5 → 16.
-    const auto upperLeftEdge = [](Sketch& s) { s.path({{16, 0}, {0, 16}, {16, 30}}); };
-    expectTable(DrawShapeDiamond,
-                {.width = 31,
-                 .height = 31,
-                 .outline =
-                     [](Sketch& s) {
-                         s.path({{0, 16}, {16, 30}, {30, 16}, {16, 0}, {0, 16}});
-                     },
-                 .sunken =
-                     [&](Sketch& s) {
-                         upperLeftEdge(s.pen(darkShadow3D));
-                         s.pen(buttonShadow).path({{16, 1}, {1, 16}, {16, 29}});
-                     },
-                 .raised =
-                     [&](Sketch& s) {
-                         s.pen(buttonShadow).path({{16, 29}, {29, 16}, {16, 1}});
-                         upperLeftEdge(s.pen(buttonHighlight));
-                     },
-                 .upperEdgePressed = upperLeftEdge,
-                 .upperEdgeRaised = upperLeftEdge,
-                 .engraved =
-                     [](Sketch& s) {
-                         s.pen(buttonShadow).path({{16, 1}, {29, 16}, {16, 29}});
-                         s.pen(buttonHighlight).path({{16, 1}, {1, 16}, {16, 29}});
-                         s.path({{16, 0}, {30, 16}, {16, 30}});
-                     },
-                 .glowPressed =
-                     [](Sketch& s) {
-                         s.path({{16, 27}, {27, 16}, {16, 3}}).pixel(16, 1, black);
-                     },
-                 .glowEdges =
-                     [](Sketch& s, const EdgeColors& c) {
-                         s.pen(c[0]).path({{16, 29}, {29, 16}});
-                         s.pen(c[1]).path({{16, 28}, {28, 16}}).path({{1, 16}, {16, 29}});
-                         s.path({{29, 16}, {16, 1}});
-                         s.pen(c[2]).path({{2, 16}, {16, 28}}).path({{28, 16}, {16, 2}});
-                         s.pen(c[3]).path({{16, 1}, {1, 16}});
-                         s.pen(c[4]).path({{16, 2}, {2, 16}});
-                         s.pixel(16, 1, black);
-                     },
-                 .innerOutline =
-                     [](Sketch& s) {
-                         s.path({{1, 16}, {16, 29}, {29, 16}, {16, 1}, {1, 16}});
-                     },
-                 .focusOutline =
-                     [](Sketch& s) {
-                         s.polygon({{25, 16}, {16, 5}, {5, 16}, {16, 25}});
-                         for (int x = 2; x <= 29; ++x)
-                             for (int y = 1; y <= 30; y += 2)
-                                 if (s.pixelAt(x, y) == focusOutlineGrey)
-                                     s.pixel(x, y, black);
-                     }});
-}
 
 TEST(DiamondRenderer, FocusDiamondIsDottedOnOddRows) {
     // ? is black: the grey keeps its even rows only.

@@ -34,6 +34,9 @@ struct ShapeRun {
     // style 7 white), d 3-D dark shadow, g focus outline grey, p and f style 7 pressed and
     // focus, 1 to 5 the style 6 edges of the given set.
     std::string map(const EdgeColors& edges = hoverEdges) const {
+        return map(surface.image(), edges);
+    }
+    static std::string map(const QImage& image, const EdgeColors& edges = hoverEdges) {
         MapLegend legend{{'.', face},
                          {'o', border},
                          {'s', translateColor(buttonShadow)},
@@ -44,7 +47,7 @@ struct ShapeRun {
                          {'f', style7Focus}};
         for (std::size_t i = 0; i < edges.size(); ++i)
             legend.emplace_back(char('1' + i), edges[i]);
-        return colorMap(surface.image(), legend);
+        return colorMap(image, legend);
     }
 
     Surface surface;
