@@ -21,25 +21,10 @@ public:
 
     explicit Button(const ControlSite& site);
 
-    // The getter and setter of each property held in the state (ButtonProperties.h); every
-    // setter stores, tells the host, loads the style's or theme's colour set where there is
-    // one, and repaints.
-#define DORVAK_BUTTON_ACCESSORS(Name, Type, Default, AlsoLoads)                                    \
-    PublicValue<Type> Name() const {                                                               \
-        return PublicValue<Type>(state_.Name);                                                     \
-    }                                                                                              \
-    void set##Name(PublicValue<Type> value);
-    DORVAK_BUTTON_PROPERTIES(DORVAK_BUTTON_ACCESSORS, DORVAK_BUTTON_NONE)
-#undef DORVAK_BUTTON_ACCESSORS
-
-    QString Caption() const {
-        return state_.Caption;
-    }
+    QString Caption() const { return state_.Caption; }
     void setCaption(const QString& value);
     // Shared with whoever assigned it, not copied.
-    PicturePtr Picture() const {
-        return state_.Picture;
-    }
+    PicturePtr Picture() const { return state_.Picture; }
     void setPicture(PicturePtr value);
 
     // Forwarded to the surface (Enabled and MousePointer are read through UserControl).
@@ -54,9 +39,18 @@ public:
     void ShowAbout() {}
 
     // The whole instance state, for inspection.
-    const ButtonState& state() const {
-        return state_;
-    }
+    const ButtonState& state() const { return state_; }
+
+    // The getter and setter of each property held in the state (ButtonProperties.h); every
+    // setter stores, tells the host, loads the style's or theme's colour set where there is
+    // one, and repaints.
+#define DORVAK_BUTTON_ACCESSORS(Name, Type, Default, AlsoLoads)                                    \
+    PublicValue<Type> Name() const {                                                               \
+        return PublicValue<Type>(state_.Name);                                                     \
+    }                                                                                              \
+    void set##Name(PublicValue<Type> value);
+    DORVAK_BUTTON_PROPERTIES(DORVAK_BUTTON_ACCESSORS, DORVAK_BUTTON_NONE)
+#undef DORVAK_BUTTON_ACCESSORS
 
     Event<> Click;
     Event<> DblClick;

@@ -15,40 +15,35 @@ void ButtonPainter::fillBackground() {
 
     using enum BackgroundMode;
     const BackgroundMode mode = button_.ButtonStyleColors;
+    // An unknown mode leaves the back style as it was.
+    if (mode >= BackTransparent && mode <= BackMirrorHInverse)
+        surface_.setBackStyle(mode == BackTransparent ? Surface::Transparent : Surface::Opaque);
     switch (mode) {
     case BackTransparent:
-        surface_.setBackStyle(Surface::Transparent);
         break;
     case BackSolid:
-        surface_.setBackStyle(Surface::Opaque);
         surface_.setBackColor(
             byState(button_.BackColorPressed, button_.BackColorHover, button_.BackColor));
         break;
     case BackGradientH:
-        surface_.setBackStyle(Surface::Opaque);
         g.across(0, SH, c0, SW, 0, c1);
         break;
     case BackGradientV:
-        surface_.setBackStyle(Surface::Opaque);
         g.down(0, SH, c0, SW, 0, c1);
         break;
     case BackMirrorV: // c0 at top and bottom, c1 along the middle
-        surface_.setBackStyle(Surface::Opaque);
         g.down(SW, 0, c0, 0, SH / 2, c1);
         g.down(0, SH, c0, SW, SH / 2, c1);
         break;
     case BackMirrorVInverse: // c0 along the middle, c1 at top and bottom
-        surface_.setBackStyle(Surface::Opaque);
         g.down(0, SH / 2, c0, SW, 0, c1);
         g.down(0, SH / 2, c0, SW, SH, c1);
         break;
     case BackMirrorH: // c0 at both sides, c1 down the centre
-        surface_.setBackStyle(Surface::Opaque);
         g.across(0, 0, c0, SW / 2, SH, c1);
         g.across(SW, SH, c0, SW / 2, 0, c1);
         break;
     case BackMirrorHInverse: // c0 down the centre, c1 at both sides
-        surface_.setBackStyle(Surface::Opaque);
         g.across(SW / 2, 0, c0, 0, SH, c1);
         g.across(SW / 2, SH, c0, SW, 0, c1);
         break;
