@@ -2,17 +2,17 @@
 
 #include "controls/skin/EdgeGrips.h"
 #include "controls/skin/PointerShapes.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 #include "platform/windowing/Pointer.h"
 #include "platform/windowing/WindowMove.h"
 #include "platform/windowing/WindowSystem.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QPointer>
 #include <QRectF>
-#include <QTimer>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <utility>
 
 namespace dorvak {
@@ -26,15 +26,6 @@ constexpr double dragBottom = 375;
 
 bool leftButtonDown() {
     return GetAsyncKeyState(VK_LBUTTON) < 0;
-}
-
-// Lets pending events run; when there are none, sleeps until the next one or at most one
-// timer period, so that a loop polling the pointer does not spin the processor.
-void waitForEvents() {
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.start(15);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void setPointer(Form& host, std::int16_t pointer) {
@@ -139,7 +130,11 @@ void FrameInput::resizeFromEdges(Form& host) {
         if (next != current)
             resized->Move(next.left(), next.top(), next.width(), next.height());
         // The host's resize events run the layout and repaint the frame in here.
-        waitForEvents();
+        DoEvents();
+        // A pointer held still changes nothing: the pass leaves the processor to the window
+        // system for a moment rather than asking it again at once.
+        if (next == current)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
 
