@@ -12,9 +12,8 @@
 #include "platform/runtime/IntegerConversion.h"
 #include "platform/runtime/NumberParsing.h"
 #include "platform/runtime/ResumeNext.h"
-#include "platform/windowing/Pointer.h"
-#include "platform/windowing/WindowSystem.h"
 
+#include <QEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -320,6 +319,9 @@ void xVistaForm::bindTitleBar() {
     picForm->MouseUp.connect([this](std::int16_t&, std::int16_t&, float&, float&) { released(); });
     picForm->DblClick.connect([this] { toggleMaximised(); });
     picForm->Paint.connect([this] { paintTitleBar(); });
+    // The caption and the icon lie on the title bar: the pointer leaves the bar only when it
+    // leaves them all.
+    picForm->installEventFilter(this);
 
     lblFormCaption->MouseDown.connect(
         [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
@@ -333,7 +335,7 @@ void xVistaForm::bindTitleBar() {
         [this](std::int16_t&, std::int16_t&, float&, float&) { released(); });
     lblFormCaption->DblClick.connect([this] { toggleMaximised(); });
 
-    tmrMouseMove->Tick.connect([this] { pollPointer(); });
+    tmrMouseMove->Tick.connect([this] { showButtonLooks(); });
 }
 
 void xVistaForm::bindHost() {
@@ -360,6 +362,12 @@ void xVistaForm::bindHost() {
     });
 }
 
+bool xVistaForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picForm && event->type() == QEvent::Leave)
+        pointerLeftTitleBar();
+    return UserControl::eventFilter(watched, event);
+}
+
 void xVistaForm::UserControl_MouseMove(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& x,
                                        float& y) {
     setPointerAt(x, y);
@@ -376,9 +384,7 @@ void xVistaForm::titleBarMouseMove(std::int16_t button, double x, double y) {
     input_.showTitleBarPointer(*host_, y);
     if (const int state = host_->WindowState(); state == StateNormal || state == StateMaximised)
         buttonFlags_.track(Width(), x, y, properties_.DisplayIcon, button);
-    // The buttons follow the pointer from the timer's ticks while it is on the title bar.
-    if (!tmrMouseMove->Enabled())
-        tmrMouseMove->setEnabled(true);
+    showButtonLooksSoon();
     setPointerAt(x, y);
 }
 
@@ -413,6 +419,7 @@ bool xVistaForm::startTitleDrag(std::int16_t button) {
     // The press ends as a move: a caption button it pressed springs back, and the release,
     // wherever it is seen, acts on nothing.
     buttonFlags_.clear();
+    showButtonLooksSoon();
     input_.moveHost(*host_);
     return true;
 }
@@ -441,32 +448,24 @@ void xVistaForm::toggleMaximised() {
                                                                      : StateMaximised);
 }
 
-bool xVistaForm::pointerOnTitleBar() const {
-    // Where the compositor places the windows, the program's idea of where they are on the
-    // screen need not match the screen (native Wayland tells it nothing): the pointer is on
-    // the title bar when it last came onto it and has not left it.
-    if (!canPlaceWindows())
-        return picForm->underMouse();
-    POINT pointer;
-    GetCursorPos(&pointer);
-    return WindowFromPoint(pointer) == picForm->hWnd();
+void xVistaForm::showButtonLooksSoon() {
+    // However many moves come before the tick, the buttons are drawn once for them.
+    if (!tmrMouseMove->Enabled())
+        tmrMouseMove->setEnabled(true);
 }
 
-void xVistaForm::pollPointer() {
-    if (pointerOnTitleBar()) {
-        hoverCleared_ = false;
-    } else {
-        buttonFlags_.clear();
-        if (hoverCleared_)
-            return;
-        hoverCleared_ = true;
-        // Nothing to follow until the pointer is back on the title bar, whose first move
-        // starts the timer again: an idle window does not poll.
-        tmrMouseMove->setEnabled(false);
-    }
-    // Only a button whose look changed is drawn again, so a resting pointer costs nothing.
-    painter_.drawChangedButtons(titleBarPlace(), buttonFlags_);
-    picForm->Refresh();
+void xVistaForm::showButtonLooks() {
+    // Only a move or a press changes a look: until the next, there is nothing to poll.
+    tmrMouseMove->setEnabled(false);
+    if (painter_.drawChangedButtons(titleBarPlace(), buttonFlags_))
+        picForm->Refresh();
+}
+
+void xVistaForm::pointerLeftTitleBar() {
+    // Onto the host, another window or off the screen: the buttons go back to their normal
+    // look, drawn once.
+    buttonFlags_.clear();
+    showButtonLooks();
 }
 
 } // namespace dorvak

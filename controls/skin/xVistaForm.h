@@ -82,6 +82,7 @@ protected:
     void UserControl_Terminate() override;
     void UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x,
                                float& y) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Child controls and layout.
@@ -108,8 +109,10 @@ private:
     bool startTitleDrag(std::int16_t button);
     void setPointerAt(double x, double y);
     void toggleMaximised();
-    void pollPointer();
-    bool pointerOnTitleBar() const;
+    // The caption buttons show their looks at the next tick of the pointer timer.
+    void showButtonLooksSoon();
+    void showButtonLooks();
+    void pointerLeftTitleBar();
 
     PictureBox* picForm = nullptr;
     Timer* tmrMouseMove = nullptr;
@@ -124,7 +127,6 @@ private:
     FrameInput input_;
     CaptionButtonFlags buttonFlags_;
     bool childrenCreated_ = false;
-    bool hoverCleared_ = false;
     bool skipTitlePaint_ = false;
     bool closing_ = false;
 };
