@@ -4,6 +4,7 @@
 #include "controls/skin/PointerShapes.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Timer.h"
 #include "platform/windowing/Pointer.h"
 #include "platform/windowing/WindowMove.h"
 #include "platform/windowing/WindowSystem.h"
@@ -37,6 +38,32 @@ QRectF frameOf(const Form& host) {
     return {host.Left(), host.Top(), host.Width(), host.Height()};
 }
 
+QPointF cursorTwips(QSizeF pixel) {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    return {pointer.x * pixel.width(), pointer.y * pixel.height()};
+}
+
+// The resize loop: the gripped edges follow the pointer from `start` until the left button
+// comes up. It holds nothing of the skin's: the host's events run in here, and may close the
+// host and the skin with it.
+void followEdges(Form& host, const EdgeGrips& grips, QPointF start, QSizeF edgeZone, QSizeF pixel) {
+    const QPointer<Form> resized(&host);
+    while (resized && leftButtonDown()) {
+        const QRectF current = frameOf(*resized);
+        const QRectF next =
+            resizedFrame(grips, current, start, cursorTwips(pixel), edgeZone, pixel);
+        if (next != current)
+            resized->Move(next.left(), next.top(), next.width(), next.height());
+        // The host's resize events run the layout and repaint the frame in here.
+        DoEvents();
+        // A pointer held still changes nothing: the loop looks again a timer period later
+        // rather than at once, which would keep a processor busy for as long as it is held.
+        if (next == current)
+            std::this_thread::sleep_for(std::chrono::milliseconds(Timer::resolutionMs));
+    }
+}
+
 } // namespace
 
 FrameInput::FrameInput(QSizeF pixel)
@@ -44,9 +71,7 @@ FrameInput::FrameInput(QSizeF pixel)
     , edgeZone_(5 * pixel) {}
 
 QPointF FrameInput::GetCursorTwips() const {
-    POINT pointer;
-    GetCursorPos(&pointer);
-    return {pointer.x * pixel_.width(), pointer.y * pixel_.height()};
+    return cursorTwips(pixel_);
 }
 
 void FrameInput::SetCursorTwips(QPointF at) const {
@@ -118,24 +143,7 @@ void FrameInput::resizeFromEdges(Form& host) {
         return;
     }
     SetCursorTwips(snappedPointer(grips, frame, at, pixel_));
-    const QPointF start = GetCursorTwips();
-    // The loop holds only what outlives the host: its events may close it, and the skin with
-    // it.
-    const QPointer<Form> resized(&host);
-    const QSizeF edgeZone = edgeZone_;
-    const QSizeF pixel = pixel_;
-    while (resized && leftButtonDown()) {
-        const QRectF current = frameOf(*resized);
-        const QRectF next = resizedFrame(grips, current, start, GetCursorTwips(), edgeZone, pixel);
-        if (next != current)
-            resized->Move(next.left(), next.top(), next.width(), next.height());
-        // The host's resize events run the layout and repaint the frame in here.
-        DoEvents();
-        // A pointer held still changes nothing: the pass leaves the processor to the window
-        // system for a moment rather than asking it again at once.
-        if (next == current)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    followEdges(host, grips, GetCursorTwips(), edgeZone_, pixel_);
 }
 
 } // namespace dorvak
