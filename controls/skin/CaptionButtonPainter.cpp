@@ -1,21 +1,12 @@
 #include "controls/skin/CaptionButtonPainter.h"
 
+#include "controls/skin/Segment.h"
 #include "platform/gdi/Surface.h"
 
 #include <span>
 
 namespace dorvak {
 namespace {
-
-// Horizontal positions are distances from the title bar's right end (x = width − offset),
-// vertical ones distances from its top.
-struct Segment {
-    double x1;
-    double y1;
-    double x2;
-    double y2;
-    OleColor colour;
-};
 
 constexpr OleColor glyphOutline = fromRgbHex(0x535666);
 constexpr OleColor glyphMark = fromRgbHex(0x7C8A9E);
@@ -55,6 +46,8 @@ constexpr ButtonGeometry minimiseGeometry{1485, 1050, 1455, 1070, 1470,
 constexpr ButtonGeometry maximiseGeometry{1005, 570, 980, 590, 980, 590, 990, 575, 990, 590};
 constexpr ButtonGeometry closeGeometry{525, 105, 495, 120, 495, 120, 510, 105, 510, 120};
 
+// In the segments below, horizontal positions are distances from the title bar's right end
+// (x = width − offset), vertical ones distances from its top.
 constexpr Segment minimiseMarks[] = {
     {1350, 195, 1175, 195, glyphMark},
     {1350, 255, 1175, 255, glyphMark},

@@ -2,7 +2,6 @@
 
 #include "controls/skin/TaskbarPresence.h"
 #include "controls/skin/Translucency.h"
-#include "platform/forms/DesignValues.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/Label.h"
@@ -13,11 +12,10 @@
 #include "platform/runtime/IntegerConversion.h"
 #include "platform/runtime/NumberParsing.h"
 #include "platform/runtime/ResumeNext.h"
-#include "platform/runtime/RuntimeError.h"
 
-#include <array>
-#include <type_traits>
-#include <variant>
+#include <QEvent>
+#include <algorithm>
+#include <cmath>
 
 namespace dorvak {
 namespace {
@@ -26,42 +24,17 @@ constexpr double titleBarHeight = 390;
 constexpr double iconSize = 240;
 constexpr int pollingIntervalMs = 10;
 constexpr int alignTop = 1;
+constexpr std::int16_t leftButton = 1;
+// Over the caption, the pointer counts as no higher than the buttons' top.
+constexpr double captionMinimumY = 75;
+
+enum WindowStates { StateNormal = 0, StateMinimised = 1, StateMaximised = 2 };
 
 } // namespace
 
-// One entry per saved property, in the order they are written and read back, with its
-// default. A value of the wrong type is a type mismatch, which leaves the property as it was.
-struct xVistaForm::Persistence {
-    using Flag = bool xVistaForm::*;
-    using Number = std::int32_t xVistaForm::*;
-    using ShortNumber = std::int16_t xVistaForm::*;
-    using Colour = OleColor xVistaForm::*;
-    // The properties the child controls hold, with defaults of the host's.
-    struct Accessor {
-        void (*read)(xVistaForm&, const PropertyBag&, const QString& key);
-        void (*write)(xVistaForm&, PropertyBag&, const QString& key);
-    };
-    struct Property {
-        const char* key;
-        std::variant<Flag, Number, ShortNumber, Colour, Accessor> member;
-        std::int32_t defaultValue = 0;
-    };
-
-    static const std::array<Property, 11> properties;
-
-    static void setDefaults(xVistaForm& skin);
-    static void read(xVistaForm& skin, const PropertyBag& bag, const Property& property);
-    static void write(xVistaForm& skin, PropertyBag& bag, const Property& property);
-};
-
 xVistaForm::xVistaForm(const ControlSite& site)
     : UserControl(site)
-    , TwipsPerPixelX(dorvak::TwipsPerPixelX())
-    , TwipsPerPixelY(dorvak::TwipsPerPixelY())
-    , EdgeZoneX(5 * TwipsPerPixelX)
-    , EdgeZoneY(5 * TwipsPerPixelY) {
-    Persistence::setDefaults(*this);
-}
+    , input_(QSizeF(TwipsPerPixelX(), TwipsPerPixelY())) {}
 
 // Properties ---------------------------------------------------------------------------------
 
@@ -77,7 +50,7 @@ void xVistaForm::setCaption(const QString& caption) {
 }
 
 void xVistaForm::setDisplayIcon(bool display) {
-    displayIcon_ = display;
+    properties_.DisplayIcon = display;
     PropertyChanged(QStringLiteral("DisplayIcon"));
     layOut();
 }
@@ -94,13 +67,13 @@ void xVistaForm::setFont(const QFont& font) {
 }
 
 OleColor xVistaForm::ForeColor() const {
-    return lblFormCaption ? lblFormCaption->ForeColor() : CaptionColour;
+    return lblFormCaption ? lblFormCaption->ForeColor() : properties_.CaptionColour;
 }
 
 void xVistaForm::setForeColor(OleColor colour) {
     CreateChildControls();
     lblFormCaption->setForeColor(colour);
-    CaptionColour = colour;
+    properties_.CaptionColour = colour;
     PropertyChanged(QStringLiteral("ForeColor"));
 }
 
@@ -114,52 +87,53 @@ void xVistaForm::setIcon(const QImage& icon) {
     if (Form* host = parentForm())
         host->setIcon(icon);
     PropertyChanged(QStringLiteral("Icon"));
-    displayIcon_ = true;
+    properties_.DisplayIcon = true;
     layOut();
 }
 
 void xVistaForm::setShowCloseButton(bool show) {
-    showCloseButton_ = show;
+    properties_.ShowCloseButton = show;
     PropertyChanged(QStringLiteral("ShowCloseButton"));
     layOut();
 }
 
 void xVistaForm::setShowMinimiseButton(bool show) {
-    showMinimiseButton_ = show;
+    properties_.ShowMinimiseButton = show;
     PropertyChanged(QStringLiteral("ShowMinimiseButton"));
     layOut();
 }
 
 void xVistaForm::setShowMaximiseButton(bool show) {
-    showMaximiseButton_ = show;
+    properties_.ShowMaximiseButton = show;
     PropertyChanged(QStringLiteral("ShowMaximiseButton"));
     layOut();
 }
 
 void xVistaForm::setStyle(std::int32_t style) {
-    style_ = style;
-    ApplyColourScheme();
+    properties_.Style = style;
+    properties_.ApplyColourScheme();
     CreateChildControls();
-    lblFormCaption->setForeColor(CaptionColour);
+    lblFormCaption->setForeColor(properties_.CaptionColour);
     // The caption colour follows the scheme, so it is the saved fore colour that changed.
     PropertyChanged(QStringLiteral("ForeColor"));
     paintHostFrame();
-    SkipTitlePaint = false;
+    skipTitlePaint_ = false;
     paintTitleBar();
 }
 
 void xVistaForm::setTransparency(bool on) {
-    transparency_ = on;
+    properties_.Transparency = on;
     PropertyChanged(QStringLiteral("Transparency"));
     layOut();
 }
 
 QString xVistaForm::TransparencyLevel() const {
-    return QString::number(transparencyLevel_);
+    return QString::number(properties_.TransparencyLevel);
 }
 
 void xVistaForm::setTransparencyLevel(const QString& level) {
-    transparencyLevel_ = toInt16(parseNumber(level.toStdString(), systemLocaleConventions()));
+    properties_.TransparencyLevel =
+        toInt16(parseNumber(level.toStdString(), systemLocaleConventions()));
     PropertyChanged(QStringLiteral("TransparencyLevel"));
     layOut();
 }
@@ -167,24 +141,17 @@ void xVistaForm::setTransparencyLevel(const QString& level) {
 std::int32_t xVistaForm::MakeSemiTransparent(HWND hWnd, std::int16_t level) {
     // The colour key comes from the host whatever window is made translucent; only the
     // alpha takes effect.
-    const std::uint32_t colourKey = HostWindow ? HostWindow->BackColor() & 0xFFFFFFu : 0;
+    const std::uint32_t colourKey = host_ ? host_->BackColor() & 0xFFFFFFu : 0;
     return makeTranslucent(hWnd, level, colourKey);
 }
 
-void xVistaForm::ApplyColourScheme() {
-    if (const std::optional<ColourScheme> scheme = colourSchemeOfStyle(style_)) {
-        colours_ = *scheme;
-        CaptionColour = scheme->CaptionColour;
-    }
-}
-
-// Child controls ----------------------------------------------------------------------------
+// Child controls, saved properties and layout ---------------------------------------------------
 
 void xVistaForm::CreateChildControls() {
-    if (ChildrenCreated)
+    // Adding a control may raise events that lay the skin out, which asks for the children.
+    if (childrenCreated_)
         return;
-    ChildrenCreated = true;
-
+    childrenCreated_ = true;
     picForm = addControl<PictureBox>(QStringLiteral("picForm"));
     picForm->setAutoRedraw(true);
     picForm->setBorderStyle(0);
@@ -197,7 +164,7 @@ void xVistaForm::CreateChildControls() {
     lblFormCaption = addControl<Label>(QStringLiteral("lblFormCaption"), picForm);
     lblFormCaption->setBackStyle(0);
     lblFormCaption->setCaption(extenderName());
-    lblFormCaption->setForeColor(CaptionColour);
+    lblFormCaption->setForeColor(properties_.CaptionColour);
     lblFormCaption->show();
 
     imgFormPic = addControl<Image>(QStringLiteral("imgFormPic"), picForm);
@@ -208,145 +175,52 @@ void xVistaForm::CreateChildControls() {
     bindTitleBar();
 }
 
-// Persistence -------------------------------------------------------------------------------
+CaptionControls xVistaForm::captionControls() {
+    CreateChildControls();
+    return {*lblFormCaption, *imgFormPic, extenderName(), ambientFont()};
+}
 
 void xVistaForm::UserControl_InitProperties() {
     CreateChildControls();
-    HostWindow = parentForm();
-    if (HostWindow)
-        HostWindow->setBorderStyle(Form::BorderNone);
-    ApplyColourScheme();
+    host_ = parentForm();
+    if (host_)
+        host_->setBorderStyle(Form::BorderNone);
+    properties_.ApplyColourScheme();
     paintHostFrame();
-    if (HostWindow) {
-        HostWindow->setIcon(QImage());
-        HostWindow->setAutoRedraw(false);
+    if (host_) {
+        host_->setIcon(QImage());
+        host_->setAutoRedraw(false);
     }
-}
-
-const std::array<xVistaForm::Persistence::Property, 11> xVistaForm::Persistence::properties{{
-    {"Caption", Accessor{[](xVistaForm& s, const PropertyBag& bag, const QString& key) {
-                             s.lblFormCaption->setCaption(
-                                 bag.ReadProperty(key, s.extenderName()).toString());
-                         },
-                         [](xVistaForm& s, PropertyBag& bag, const QString& key) {
-                             bag.WriteProperty(key, s.Caption(), s.extenderName());
-                         }}},
-    {"DisplayIcon", &xVistaForm::displayIcon_, false},
-    {"Font", Accessor{[](xVistaForm& s, const PropertyBag& bag, const QString& key) {
-                          s.lblFormCaption->setFont(
-                              fontFromJson(bag.ReadProperty(key), s.ambientFont()));
-                      },
-                      [](xVistaForm& s, PropertyBag& bag, const QString& key) {
-                          bag.WriteProperty(key, fontToJson(s.Font()), fontToJson(s.ambientFont()));
-                      }}},
-    {"ForeColor", &xVistaForm::CaptionColour, 0},
-    {"Icon", Accessor{[](xVistaForm& s, const PropertyBag& bag, const QString& key) {
-                          s.imgFormPic->setPicture(pictureFromJson(bag.ReadProperty(key)));
-                      },
-                      [](xVistaForm& s, PropertyBag& bag, const QString& key) {
-                          bag.WriteProperty(key, pictureToJson(s.Icon()), pictureToJson(QImage()));
-                      }}},
-    {"ShowCloseButton", &xVistaForm::showCloseButton_, true},
-    {"ShowMinimiseButton", &xVistaForm::showMinimiseButton_, true},
-    {"ShowMaximiseButton", &xVistaForm::showMaximiseButton_, true},
-    {"Style", &xVistaForm::style_, 0},
-    {"Transparency", &xVistaForm::transparency_, false},
-    {"TransparencyLevel", &xVistaForm::transparencyLevel_, 15},
-}};
-
-void xVistaForm::Persistence::setDefaults(xVistaForm& skin) {
-    for (const Property& property : properties) {
-        std::visit(
-            [&](auto member) {
-                using Member = decltype(member);
-                if constexpr (!std::is_same_v<Member, Accessor>) {
-                    using Value = std::remove_reference_t<decltype(skin.*member)>;
-                    skin.*member = static_cast<Value>(property.defaultValue);
-                }
-            },
-            property.member);
-    }
-}
-
-void xVistaForm::Persistence::read(xVistaForm& skin, const PropertyBag& bag,
-                                   const Property& property) {
-    const QString key = QString::fromLatin1(property.key);
-    const std::int32_t fallback = property.defaultValue;
-    std::visit(
-        [&](auto member) {
-            using Member = decltype(member);
-            if constexpr (std::is_same_v<Member, Accessor>) {
-                // The readers set the child controls, created before the first is read.
-                Q_ASSERT(skin.lblFormCaption && skin.imgFormPic);
-                member.read(skin, bag, key);
-            } else if constexpr (std::is_same_v<Member, Flag>)
-                skin.*member = boolFromJson(bag.ReadProperty(key, fallback != 0));
-            else if constexpr (std::is_same_v<Member, Number>)
-                skin.*member = toInt32(numberFromJson(bag.ReadProperty(key, fallback)));
-            else if constexpr (std::is_same_v<Member, ShortNumber>)
-                skin.*member = toInt16(numberFromJson(bag.ReadProperty(key, fallback)));
-            else
-                skin.*member = colorFromJson(bag.ReadProperty(key, fallback));
-        },
-        property.member);
-}
-
-void xVistaForm::Persistence::write(xVistaForm& skin, PropertyBag& bag, const Property& property) {
-    const QString key = QString::fromLatin1(property.key);
-    const std::int32_t fallback = property.defaultValue;
-    std::visit(
-        [&](auto member) {
-            using Member = decltype(member);
-            if constexpr (std::is_same_v<Member, Accessor>)
-                member.write(skin, bag, key);
-            else if constexpr (std::is_same_v<Member, Flag>)
-                bag.WriteProperty(key, skin.*member, fallback != 0);
-            else if constexpr (std::is_same_v<Member, Colour>)
-                bag.WriteProperty(key, colorToJson(skin.*member),
-                                  colorToJson(static_cast<OleColor>(fallback)));
-            else
-                bag.WriteProperty(key, int(skin.*member), fallback);
-        },
-        property.member);
 }
 
 void xVistaForm::UserControl_ReadProperties(PropertyBag& bag) {
     resumeNext([&] {
-        moveForm = parentForm();
-        HostWindow = parentForm();
+        host_ = parentForm();
         bindHost();
-        HostWindow->setAutoRedraw(true);
+        host_->setAutoRedraw(true);
     });
-    // A store without "Style" loads the dark scheme first and ends with the light one.
-    resumeNext([&] { style_ = toInt32(numberFromJson(bag.ReadProperty("Style", 1))); });
-    resumeNext([&] { ApplyColourScheme(); });
-    resumeNext([&] { CreateChildControls(); });
-
-    for (const Persistence::Property& property : Persistence::properties)
-        resumeNext([&] { Persistence::read(*this, bag, property); });
-
-    resumeNext([&] { SetTaskbarPresence(HostWindow->hWnd(), true); });
+    resumeNext([&] { properties_.readProvisionalStyle(bag); });
+    resumeNext([&] { properties_.ApplyColourScheme(); });
+    properties_.read(bag, captionControls());
+    resumeNext([&] { SetTaskbarPresence(host_->hWnd(), true); });
     resumeNext([&] {
-        if (transparency_)
-            MakeSemiTransparent(parentForm()->hWnd(), transparencyLevel_);
+        if (properties_.Transparency)
+            MakeSemiTransparent(parentForm()->hWnd(), properties_.TransparencyLevel);
     });
     // The scheme's caption colour wins over a stored fore colour.
     resumeNext([&] {
-        ApplyColourScheme();
-        lblFormCaption->setForeColor(CaptionColour);
+        properties_.ApplyColourScheme();
+        lblFormCaption->setForeColor(properties_.CaptionColour);
     });
     resumeNext([&] { paintHostFrame(); });
     resumeNext([&] { layOut(); });
 }
 
 void xVistaForm::UserControl_WriteProperties(PropertyBag& bag) {
-    for (const Persistence::Property& property : Persistence::properties)
-        Persistence::write(*this, bag, property);
-    if (HostWindow)
-        HostWindow->setAutoRedraw(false);
+    properties_.write(bag, captionControls());
+    if (host_)
+        host_->setAutoRedraw(false);
 }
-
-// Layout and lifetime -------------------------------------------------------------------------
 
 void xVistaForm::UserControl_Resize() {
     layOut();
@@ -366,7 +240,7 @@ void xVistaForm::layOut() {
     const double barWidth = picForm->Width();
     const double barHeight = picForm->Height();
     resumeNext([&] {
-        if (displayIcon_) {
+        if (properties_.DisplayIcon) {
             imgFormPic->Move(barLeft + 60, barTop + 60, iconSize, iconSize);
             lblFormCaption->Move(imgFormPic->Left() + imgFormPic->Width() + 75, barTop + 90,
                                  barWidth - imgFormPic->Width() - 90, barHeight);
@@ -381,27 +255,217 @@ void xVistaForm::layOut() {
         picForm->ZOrder(0);
     });
     resumeNext([&] {
-        SkipTitlePaint = false;
+        skipTitlePaint_ = false;
         paintTitleBar();
     });
-    SkipTitlePaint = true;
+    skipTitlePaint_ = true;
     resumeNext([&] { paintHostFrame(); });
+}
+
+void xVistaForm::UserControl_Terminate() {
+    if (closing_) {
+        if (boundHost_)
+            boundHost_->Unload();
+        if (host_)
+            host_->Unload();
+    } else if (host_) {
+        host_->Cls();
+        host_->setAutoRedraw(false);
+    }
+}
+
+// Painting -------------------------------------------------------------------------------------
+
+TitleBarPlace xVistaForm::titleBarPlace() const {
+    return {picForm->surface(), Width(), Top()};
 }
 
 void xVistaForm::UserControl_Paint() {
     paintHostFrame();
 }
 
-void xVistaForm::UserControl_Terminate() {
-    if (IsClosing) {
-        if (moveForm)
-            moveForm->Unload();
-        if (HostWindow)
-            HostWindow->Unload();
-    } else if (HostWindow) {
-        HostWindow->Cls();
-        HostWindow->setAutoRedraw(false);
+void xVistaForm::paintTitleBar() {
+    if (skipTitlePaint_ || !picForm)
+        return;
+    // The screen's factors are read afresh, for a bar as many pixels large as the skin.
+    const QSize pixels(int(std::nearbyint(Width() / TwipsPerPixelX())),
+                       int(std::nearbyint(Height() / TwipsPerPixelY())));
+    painter_.paintTitleBar(titleBarPlace(), pixels, surface().backColor(), buttonFlags_);
+    picForm->Refresh();
+    skipTitlePaint_ = true;
+}
+
+void xVistaForm::paintHostFrame() {
+    host_ = parentForm();
+    if (!host_)
+        return;
+    if (host_->BorderStyle() != Form::BorderNone)
+        host_->setBorderStyle(Form::BorderNone);
+    if (properties_.Transparency)
+        MakeSemiTransparent(host_->hWnd(), properties_.TransparencyLevel);
+    painter_.paintHostFrame(host_->surface(), QSizeF(host_->ScaleWidth(), host_->ScaleHeight()));
+    host_->Refresh();
+}
+
+// Input ----------------------------------------------------------------------------------------
+
+void xVistaForm::bindTitleBar() {
+    picForm->MouseDown.connect([this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        titleBarPressed(button, x, y, y);
+    });
+    picForm->MouseMove.connect([this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        titleBarMouseMove(button, x, y);
+    });
+    picForm->MouseUp.connect([this](std::int16_t&, std::int16_t&, float&, float&) { released(); });
+    picForm->DblClick.connect([this] { toggleMaximised(); });
+    picForm->Paint.connect([this] { paintTitleBar(); });
+    // The caption and the icon lie on the title bar: the pointer leaves the bar only when it
+    // leaves them all.
+    picForm->installEventFilter(this);
+
+    lblFormCaption->MouseDown.connect(
+        [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+            titleBarPressed(button, x, y, std::max<double>(y, captionMinimumY));
+        });
+    lblFormCaption->MouseMove.connect(
+        [this](std::int16_t& button, std::int16_t&, float& x, float& y) {
+            titleBarMouseMove(button, x, std::max<double>(y, captionMinimumY));
+        });
+    lblFormCaption->MouseUp.connect(
+        [this](std::int16_t&, std::int16_t&, float&, float&) { released(); });
+    lblFormCaption->DblClick.connect([this] { toggleMaximised(); });
+
+    tmrMouseMove->Tick.connect([this] { showButtonLooks(); });
+}
+
+void xVistaForm::bindHost() {
+    // Bound once: the host's events then reach the skin for as long as both live.
+    if (boundHost_ || !parentForm())
+        return;
+    boundHost_ = parentForm();
+    const QPointer<xVistaForm> skin(this);
+    boundHost_->MouseDown.connect([skin](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        if (skin)
+            skin->pressed(button, x, y);
+    });
+    boundHost_->MouseMove.connect([skin](std::int16_t& button, std::int16_t&, float& x, float& y) {
+        if (skin && !skin->startTitleDrag(button))
+            skin->setPointerAt(x, y);
+    });
+    boundHost_->MouseUp.connect([skin](std::int16_t&, std::int16_t&, float&, float&) {
+        if (skin)
+            skin->released();
+    });
+    boundHost_->Resize.connect([skin] {
+        if (skin)
+            skin->layOut();
+    });
+}
+
+bool xVistaForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picForm && event->type() == QEvent::Leave)
+        pointerLeftTitleBar();
+    return UserControl::eventFilter(watched, event);
+}
+
+void xVistaForm::UserControl_MouseMove(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& x,
+                                       float& y) {
+    setPointerAt(x, y);
+}
+
+void xVistaForm::setPointerAt(double x, double y) {
+    if (host_)
+        input_.showPointerAt(*host_, QSizeF(Width(), Height()), x, y);
+}
+
+void xVistaForm::titleBarMouseMove(std::int16_t button, double x, double y) {
+    if (!host_ || startTitleDrag(button))
+        return;
+    input_.showTitleBarPointer(*host_, y);
+    if (const int state = host_->WindowState(); state == StateNormal || state == StateMaximised)
+        buttonFlags_.track(Width(), x, y, properties_.DisplayIcon, button);
+    showButtonLooksSoon();
+    setPointerAt(x, y);
+}
+
+void xVistaForm::titleBarPressed(std::int16_t button, double x, double y, double moveY) {
+    // A press may come with no move before it (a touch, or a pointer that jumped here from
+    // another window): it first finds what is under it, as that move would have.
+    titleBarMouseMove(0, x, moveY);
+    pressed(button, x, y);
+}
+
+void xVistaForm::pressed(std::int16_t button, double x, double y) {
+    const QPointer<Form> host = host_;
+    if (!host)
+        return;
+    if (button == leftButton) {
+        if (const std::optional<CaptionButton> pressedButton = buttonFlags_.press()) {
+            painter_.drawButton(titleBarPlace(), *pressedButton, buttonFlags_.look(*pressedButton));
+            picForm->Refresh();
+        }
     }
+    // An edge resize runs the host's events until the button comes up; they may close it.
+    if (!input_.press(*host, Width(), button, x, y) || !host)
+        return;
+    painter_.drawButtons(titleBarPlace(), buttonFlags_);
+    picForm->Refresh();
+    host->Refresh();
+}
+
+bool xVistaForm::startTitleDrag(std::int16_t button) {
+    if (!host_ || !input_.beginsTitleMove(button))
+        return false;
+    // The press ends as a move: a caption button it pressed springs back, and the release,
+    // wherever it is seen, acts on nothing.
+    buttonFlags_.clear();
+    showButtonLooksSoon();
+    input_.moveHost(*host_);
+    return true;
+}
+
+void xVistaForm::released() {
+    if (input_.release(host_))
+        return;
+    if (buttonFlags_.MinimiseHover && properties_.ShowMinimiseButton) {
+        if (host_)
+            host_->setWindowState(StateMinimised);
+    } else if (buttonFlags_.MaximiseHover && properties_.ShowMaximiseButton) {
+        toggleMaximised();
+    } else if (buttonFlags_.CloseHover && properties_.ShowCloseButton) {
+        tmrMouseMove->setEnabled(false);
+        if (boundHost_)
+            boundHost_->Unload();
+        if (host_)
+            host_->Unload();
+        closing_ = true;
+    }
+}
+
+void xVistaForm::toggleMaximised() {
+    if (host_)
+        host_->setWindowState(host_->WindowState() == StateMaximised ? StateNormal
+                                                                     : StateMaximised);
+}
+
+void xVistaForm::showButtonLooksSoon() {
+    // However many moves come before the tick, the buttons are drawn once for them.
+    if (!tmrMouseMove->Enabled())
+        tmrMouseMove->setEnabled(true);
+}
+
+void xVistaForm::showButtonLooks() {
+    // Only a move or a press changes a look: until the next, there is nothing to poll.
+    tmrMouseMove->setEnabled(false);
+    if (painter_.drawChangedButtons(titleBarPlace(), buttonFlags_))
+        picForm->Refresh();
+}
+
+void xVistaForm::pointerLeftTitleBar() {
+    // Onto the host, another window or off the screen: the buttons go back to their normal
+    // look, drawn once.
+    buttonFlags_.clear();
+    showButtonLooks();
 }
 
 } // namespace dorvak

@@ -1,19 +1,17 @@
 #pragma once
 
 #include "controls/skin/CaptionButtons.h"
-#include "controls/skin/ColourScheme.h"
-#include "controls/skin/EdgeGrips.h"
+#include "controls/skin/FrameInput.h"
+#include "controls/skin/SkinPainter.h"
+#include "controls/skin/SkinProperties.h"
 #include "platform/forms/UserControl.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/windowing/UserTypes.h"
 
 #include <QFont>
 #include <QImage>
-#include <QPointF>
 #include <QPointer>
-#include <array>
 #include <cstdint>
-#include <optional>
 
 namespace dorvak {
 
@@ -38,7 +36,7 @@ public:
 
     QString Caption() const;
     void setCaption(const QString& caption);
-    bool DisplayIcon() const { return displayIcon_; }
+    bool DisplayIcon() const { return properties_.DisplayIcon; }
     void setDisplayIcon(bool display);
     QFont Font() const;
     void setFont(const QFont& font);
@@ -46,15 +44,15 @@ public:
     void setForeColor(OleColor colour);
     QImage Icon() const;
     void setIcon(const QImage& icon);
-    bool ShowCloseButton() const { return showCloseButton_; }
+    bool ShowCloseButton() const { return properties_.ShowCloseButton; }
     void setShowCloseButton(bool show);
-    bool ShowMinimiseButton() const { return showMinimiseButton_; }
+    bool ShowMinimiseButton() const { return properties_.ShowMinimiseButton; }
     void setShowMinimiseButton(bool show);
-    bool ShowMaximiseButton() const { return showMaximiseButton_; }
+    bool ShowMaximiseButton() const { return properties_.ShowMaximiseButton; }
     void setShowMaximiseButton(bool show);
-    std::int32_t Style() const { return style_; }
+    std::int32_t Style() const { return properties_.Style; }
     void setStyle(std::int32_t style);
-    bool Transparency() const { return transparency_; }
+    bool Transparency() const { return properties_.Transparency; }
     void setTransparency(bool on);
     // Percent of translucency, as decimal text; text that is no number raises a type
     // mismatch and one out of the 16-bit range an overflow.
@@ -66,10 +64,10 @@ public:
     std::int32_t MakeSemiTransparent(HWND hWnd, std::int16_t level);
 
     // The state the title bar and its buttons show.
-    const ColourScheme& colours() const { return colours_; }
-    OleColor captionColour() const { return CaptionColour; }
-    const CaptionButtonFlags& buttonFlags() const { return flags_; }
-    bool isClosing() const { return IsClosing; }
+    const ColourScheme& colours() const { return properties_.colours; }
+    OleColor captionColour() const { return properties_.CaptionColour; }
+    const CaptionButtonFlags& buttonFlags() const { return buttonFlags_; }
+    bool isClosing() const { return closing_; }
     PictureBox* titleBar() const { return picForm; }
     Label* captionLabel() const { return lblFormCaption; }
     Image* iconImage() const { return imgFormPic; }
@@ -84,21 +82,20 @@ protected:
     void UserControl_Terminate() override;
     void UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x,
                                float& y) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Properties and layout.
+    // Child controls and layout.
     void CreateChildControls();
     void bindTitleBar();
     void bindHost();
-    void ApplyColourScheme();
+    CaptionControls captionControls();
     void layOut();
 
     // Painting.
+    TitleBarPlace titleBarPlace() const;
     void paintTitleBar();
     void paintHostFrame();
-    void drawCaptionButton(CaptionButton button);
-    void drawCaptionButtons();
-    bool isShown(CaptionButton button) const;
 
     // Input.
     void pressed(std::int16_t button, double x, double y);
@@ -112,51 +109,26 @@ private:
     bool startTitleDrag(std::int16_t button);
     void setPointerAt(double x, double y);
     void toggleMaximised();
-    void resizeFromEdges();
-    // The resize loop: the gripped edges follow the pointer until the button is released.
-    void followEdges(const EdgeGrips& grips, QRectF frame, QPointF at);
-    void pollPointer();
-    bool pointerOnTitleBar() const;
-    QPointF GetCursorTwips() const;
-    void SetCursorTwips(QPointF at) const;
+    // The caption buttons show their looks at the next tick of the pointer timer.
+    void showButtonLooksSoon();
+    void showButtonLooks();
+    void pointerLeftTitleBar();
 
     PictureBox* picForm = nullptr;
     Timer* tmrMouseMove = nullptr;
     Label* lblFormCaption = nullptr;
     Image* imgFormPic = nullptr;
-    QPointer<Form> HostWindow;
-    QPointer<Form> moveForm;
+    QPointer<Form> host_;
+    // The host whose mouse and resize events the skin takes, once its properties are read.
+    QPointer<Form> boundHost_;
 
-    // The saved properties; their defaults are set by the constructor.
-    struct Persistence;
-    bool showCloseButton_{};
-    bool showMinimiseButton_{};
-    bool showMaximiseButton_{};
-    bool displayIcon_{};
-    bool transparency_{};
-    std::int16_t transparencyLevel_{};
-    std::int32_t style_{};
-    OleColor CaptionColour{};
-    ColourScheme colours_{};
-
-    CaptionButtonFlags flags_;
-    // The look each caption button was last drawn in, so that the pointer polling redraws
-    // only what changed.
-    std::array<std::optional<ButtonLook>, 3> drawnLooks_;
-    bool HoverCleared = false;
-    bool SkipTitlePaint = false;
-    bool IsClosing = false;
-    bool ChildrenCreated = false;
-    bool hostBound_ = false;
-    // The last press moved the window, so its release is no caption-button click.
-    bool pressBecameMove_ = false;
-    bool titleDragArmed_ = false;
-    POINT titleDragFrom_{}; // where an armed title drag was pressed, in screen pixels
-
-    float TwipsPerPixelX;
-    float TwipsPerPixelY;
-    float EdgeZoneX;
-    float EdgeZoneY;
+    SkinProperties properties_;
+    SkinPainter painter_{properties_};
+    FrameInput input_;
+    CaptionButtonFlags buttonFlags_;
+    bool childrenCreated_ = false;
+    bool skipTitlePaint_ = false;
+    bool closing_ = false;
 };
 
 } // namespace dorvak

@@ -6,6 +6,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/Timer.h"
+#include "platform/gdi/Surface.h"
 #include "platform/windowing/UserTypes.h"
 #include "tests/support/Waiting.h"
 
@@ -13,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace dorvak {
@@ -179,6 +181,64 @@ TEST_F(CaptionInput, ThePollingTimerShowsHoverAndClearsItOnceThePointerLeaves) {
     EXPECT_FALSE(host.skin().pointerTimer()->Enabled());
     move(onCaption());
     EXPECT_TRUE(host.skin().pointerTimer()->Enabled());
+}
+
+TEST_F(CaptionInput, AButtonIsDrawnOnlyWhenItsLookChangesAndARestingPointerPollsNothing) {
+    const ColourScheme& colours = host.skin().colours();
+    Surface& bar = host.skin().titleBar()->surface();
+    const Timer& timer = *host.skin().pointerTimer();
+    const QPoint minimiseFace(518, 7); // W − 1455, upper face
+    const QPoint closeFace(582, 7);
+    const auto colourAt = [&](QPoint at) { return plainFromPixel(bar.image().pixel(at)); };
+    // A colour no look has, on a face pixel: it stays until that button is drawn again.
+    const OleColor mark = 0x0000FF;
+    const auto markFace = [&](QPoint at) {
+        bar.line(at.x() * 15, at.y() * 15, at.x() * 15 + 15, at.y() * 15, mark);
+    };
+    // Once the looks of a move are shown, the timer stops: a pointer at rest costs no ticks.
+    const auto rested = [&] { return waitFor([&] { return !timer.Enabled(); }, 2000); };
+
+    move(onCaption());
+    ASSERT_TRUE(rested());
+    markFace(minimiseFace);
+    markFace(closeFace);
+    move(onMinimise());
+    ASSERT_TRUE(rested());
+    EXPECT_EQ(colourAt(minimiseFace), colours.ButtonFlatHover);
+    EXPECT_EQ(colourAt(closeFace), mark) << "the close button's look did not change";
+
+    markFace(minimiseFace);
+    move(onMinimise() + QPoint(3, 2));
+    ASSERT_TRUE(rested());
+    EXPECT_EQ(colourAt(minimiseFace), mark) << "the same look is not drawn again";
+
+    QTest::mousePress(&caption(), Qt::LeftButton, {}, onMinimise());
+    EXPECT_EQ(colourAt(minimiseFace), colours.ButtonFlatPressed);
+    move(onCaption(), Qt::LeftButton);
+    ASSERT_TRUE(rested());
+    EXPECT_EQ(colourAt(minimiseFace), colours.ButtonFlatNormal);
+    QTest::mouseRelease(&caption(), Qt::LeftButton, {}, onCaption());
+
+    // The pointer leaves the title bar for another window, and for no window at all: the
+    // hovered button is drawn back once, the others are left alone.
+    QWidget other;
+    other.setGeometry(host.form().geometry().right() + 40, 100, 100, 100);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    const QPoint away = other.geometry().bottomRight() + QPoint(500, 500);
+    for (const QPoint leftFor : {other.geometry().center(), away}) {
+        move(onClose());
+        ASSERT_TRUE(rested());
+        EXPECT_EQ(colourAt(closeFace), colours.CloseFlatHover);
+        markFace(minimiseFace);
+        QCursor::setPos(leftFor);
+        ASSERT_TRUE(
+            waitForValue([&] { return colourAt(closeFace); }, colours.CloseFlatNormal, 2000))
+            << leftFor.x();
+        EXPECT_EQ(colourAt(minimiseFace), mark);
+        EXPECT_FALSE(timer.Enabled());
+        EXPECT_FALSE(host.skin().buttonFlags().hovered());
+    }
 }
 
 TEST_F(CaptionInput, ATitleDragMovesTheWindowByTheWholeDragAndEndsAsAMove) {
