@@ -163,8 +163,9 @@ def weston(xwayland):
 
 @contextlib.contextmanager
 def program(executable, session):
-    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", **session)
-    env.pop("QT_QPA_PLATFORM", None)
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
+    env.pop("QT_QPA_PLATFORM", None)  # the program's own choice, unless the session names one
+    env.update(session)
     process = subprocess.Popen([executable], env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
