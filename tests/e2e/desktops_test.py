@@ -16,8 +16,8 @@ import sys
 import tempfile
 
 from dorvak_e2e import PATIENCE, check, eventually, run, virtual_display, wait_until
-from wayland_test import (CAPTION_X, CLOSE_FROM_RIGHT, MAIN_SIZE, MINIMISE_FROM_RIGHT, OUTPUT,
-                          START_UP_SIZE, TITLE_BAR_Y, click, drag, main_window, program, settled,
+from wayland_test import (CAPTION_X, CLOSE_FROM_RIGHT, MINIMISE_FROM_RIGHT, OUTPUT, START_UP_SIZE,
+                          TITLE_BAR_Y, click, drag, main_window, program, settled, shown_and_grown,
                           start_up_window)
 
 SKIPPED = 77
@@ -130,17 +130,7 @@ def main_window_checks(session, executable, kind):
     platform = {"QT_QPA_PLATFORM": "xcb" if session["DISPLAY"] else "wayland"}
     with program(executable, dict(session, **platform)) as process:
         wait_until(main_window, "the main window")
-        x, y, width, height = settled(main_window, "the main window to settle")
-        print("%s: main window at %s" % (kind, (x, y, width, height)))
-        check((width, height) == MAIN_SIZE, "%s: the main window shows whole" % kind)
-
-        drag((x + width - 2, y + height - 2), (10, 8))
-        grown = settled(main_window, "the resized window")
-        print("%s: after the corner drag by (10, 8): %s" % (kind, grown,))
-        check(grown[:2] == (x, y) and grown[2] >= width + 10 and grown[3] >= height + 8,
-              "%s: dragging the bottom-right corner grows the window, the top-left corner "
-              "stays" % kind)
-        width, height = grown[2:]
+        x, y, width, height = shown_and_grown(kind)
 
         for by in ((100, 60), (-100, -60)):
             drag((x + CAPTION_X, y + TITLE_BAR_Y), by, steps=12)

@@ -121,6 +121,23 @@ def drag(start, by, steps=10):
     run("xdotool", "mouseup", "1")
 
 
+def shown_and_grown(kind):
+    """Checks that the main window shows whole and grows from its bottom-right corner;
+    returns its geometry after."""
+    x, y, width, height = settled(main_window, "the main window to settle")
+    print("%s: main window at %s" % (kind, (x, y, width, height)))
+    check((width, height) == MAIN_SIZE, "%s: the main window shows whole" % kind)
+    # The compositor resizes, by its own rule: weston grows an XWayland window by more than the
+    # drag. A small drag keeps the window on the output, where it is measured.
+    drag((x + width - 2, y + height - 2), (10, 8))
+    grown = settled(main_window, "the resized window")
+    print("%s: after the corner drag by (10, 8): %s" % (kind, grown,))
+    check(grown[:2] == (x, y) and grown[2] >= width + 10 and grown[3] >= height + 8,
+          "%s: dragging the bottom-right corner grows the window, the top-left corner stays"
+          % kind)
+    return grown
+
+
 def click(x, y):
     pointer_to(x, y)
     run("xdotool", "click", "1")
@@ -189,19 +206,7 @@ def whole_session(executable, xwayland):
               "%s: the start-up window shows whole" % kind)
 
         wait_until(main_window, "the main window", timeout=START_UP_SECONDS + PATIENCE)
-        x, y, width, height = settled(main_window, "the main window to settle")
-        print("%s: main window at %s" % (kind, (x, y, width, height)))
-        check((width, height) == MAIN_SIZE, "%s: the main window shows whole" % kind)
-
-        # The compositor resizes, by its own rule: weston grows an XWayland window by more
-        # than the drag. A small drag keeps the window on the output, where it is measured.
-        drag((x + width - 2, y + height - 2), (10, 8))
-        grown = settled(main_window, "the resized window")
-        print("%s: after the corner drag by (10, 8): %s" % (kind, grown,))
-        check(grown[:2] == (x, y) and grown[2] >= width + 10 and grown[3] >= height + 8,
-              "%s: dragging the bottom-right corner grows the window, the top-left corner "
-              "stays" % kind)
-        width, height = grown[2:]
+        x, y, width, height = shown_and_grown(kind)
 
         drag((x + CAPTION_X, y + TITLE_BAR_Y), (-60, -40))
         moved = settled(main_window, "the dragged window")
