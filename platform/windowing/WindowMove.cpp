@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <xcb/xcb.h>
@@ -154,11 +155,23 @@ bool windowManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_
     return std::find(atoms, atoms + count, hint) != atoms + count;
 }
 
-// Asks an X window manager to move the window as if the title bar had been pressed at
-// `pressed` (screen pixels). Qt's own request names the pointer's last position instead: a
+// _NET_WM_MOVERESIZE's direction for a hit code: the sizing edges clockwise from the top-left
+// corner, then the move.
+std::optional<std::uint32_t> moveResizeDirection(std::uintptr_t hitCode) {
+    constexpr std::uintptr_t clockwise[] = {HTTOPLEFT,    HTTOP,         HTTOPRIGHT,
+                                            HTRIGHT,      HTBOTTOMRIGHT, HTBOTTOM,
+                                            HTBOTTOMLEFT, HTLEFT,        HTCAPTION};
+    const auto* found = std::find(std::begin(clockwise), std::end(clockwise), hitCode);
+    if (found == std::end(clockwise))
+        return std::nullopt;
+    return std::uint32_t(found - std::begin(clockwise));
+}
+
+// Asks an X window manager to move or resize the window as if its frame had been pressed at
+// `pressed` (screen pixels). Qt's own request names where it last saw the pointer instead: a
 // manager that follows the pointer from the point it is told, as EWMH asks, would then leave
 // out the way the pointer went between the press and the request.
-bool startX11Move(QWindow* window, QPoint pressed) {
+bool startX11MoveResize(QWindow* window, QPoint pressed, std::uint32_t direction) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection)
@@ -168,7 +181,6 @@ bool startX11Move(QWindow* window, QPoint pressed) {
     if (!windowManagerSupports(connection, root, moveResize))
         return false;
     const QPoint at = pressed * window->devicePixelRatio();
-    constexpr std::uint32_t moveAction = 8;
     constexpr std::uint32_t fromApplication = 1;
     xcb_client_message_event_t request{};
     request.response_type = XCB_CLIENT_MESSAGE;
@@ -177,7 +189,7 @@ bool startX11Move(QWindow* window, QPoint pressed) {
     request.type = moveResize;
     request.data.data32[0] = std::uint32_t(at.x());
     request.data.data32[1] = std::uint32_t(at.y());
-    request.data.data32[2] = moveAction;
+    request.data.data32[2] = direction;
     request.data.data32[3] = XCB_BUTTON_INDEX_1;
     request.data.data32[4] = fromApplication;
     // The manager grabs the pointer itself, which it cannot while the press's own grab holds.
@@ -221,19 +233,21 @@ std::intptr_t SendMessageA(HWND hWnd, unsigned message, std::uintptr_t wParam,
         return 0;
     QWidget* window = widget->window();
     QWindow* handle = window->windowHandle();
+    const std::optional<std::uint32_t> direction = moveResizeDirection(wParam);
+    if (!direction)
+        return 0;
+    const QPoint pressed = LeftPress::held().value_or(
+        lParam ? QPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)) : QCursor::pos());
+    const bool bySystem = handle && startX11MoveResize(handle, pressed, *direction);
     if (wParam == HTCAPTION) {
-        const QPoint pressed =
-            LeftPress::held().value_or(QPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-        const bool movedBySystem =
-            handle && (startX11Move(handle, pressed) || handle->startSystemMove());
+        const bool movedBySystem = bySystem || (handle && handle->startSystemMove());
         CaptionDrag drag(window, movedBySystem, pressed);
         drag.run();
         // Where the compositor alone places windows, it has the last word.
         if (movedBySystem && canPlaceWindows())
             drag.followWholeDrag();
-    } else if (const std::optional<Qt::Edges> edges = sizingEdges(wParam)) {
-        if (handle && handle->startSystemResize(*edges))
-            CaptionDrag(window, true, QCursor::pos()).run();
+    } else if (bySystem || (handle && handle->startSystemResize(*sizingEdges(wParam)))) {
+        CaptionDrag(window, true, pressed).run();
     }
     return 0;
 }

@@ -118,6 +118,8 @@ def drag(start, by, steps=10):
         return main_window() not in (before, None)
 
     eventually(followed, 10, interval=0.3)
+    # Released only once the window has caught up with the pointer's end.
+    settled(main_window, "the window to follow the pointer")
     run("xdotool", "mouseup", "1")
 
 
