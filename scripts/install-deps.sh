@@ -35,6 +35,7 @@ test_packages=(
     xvfb xauth xdotool xclip x11-utils openbox imagemagick poppler-utils
     dbus dbus-x11 at-spi2-core python3-pyatspi
     weston xwayland qt6-wayland
+    mutter kwin-wayland
     lintian appstream desktop-file-utils
 )
 

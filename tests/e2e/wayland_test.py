@@ -118,7 +118,26 @@ def drag(start, by, steps=10):
         return main_window() not in (before, None)
 
     eventually(followed, 10, interval=0.3)
+    # Released only once the window has caught up with the pointer's end.
+    settled(main_window, "the window to follow the pointer")
     run("xdotool", "mouseup", "1")
+
+
+def shown_and_grown(kind):
+    """Checks that the main window shows whole and grows from its bottom-right corner;
+    returns its geometry after."""
+    x, y, width, height = settled(main_window, "the main window to settle")
+    print("%s: main window at %s" % (kind, (x, y, width, height)))
+    check((width, height) == MAIN_SIZE, "%s: the main window shows whole" % kind)
+    # The compositor resizes, by its own rule: weston grows an XWayland window by more than the
+    # drag. A small drag keeps the window on the output, where it is measured.
+    drag((x + width - 2, y + height - 2), (10, 8))
+    grown = settled(main_window, "the resized window")
+    print("%s: after the corner drag by (10, 8): %s" % (kind, grown,))
+    check(grown[:2] == (x, y) and grown[2] >= width + 10 and grown[3] >= height + 8,
+          "%s: dragging the bottom-right corner grows the window, the top-left corner stays"
+          % kind)
+    return grown
 
 
 def click(x, y):
@@ -163,8 +182,9 @@ def weston(xwayland):
 
 @contextlib.contextmanager
 def program(executable, session):
-    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", **session)
-    env.pop("QT_QPA_PLATFORM", None)
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
+    env.pop("QT_QPA_PLATFORM", None)  # the program's own choice, unless the session names one
+    env.update(session)
     process = subprocess.Popen([executable], env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
@@ -188,19 +208,7 @@ def whole_session(executable, xwayland):
               "%s: the start-up window shows whole" % kind)
 
         wait_until(main_window, "the main window", timeout=START_UP_SECONDS + PATIENCE)
-        x, y, width, height = settled(main_window, "the main window to settle")
-        print("%s: main window at %s" % (kind, (x, y, width, height)))
-        check((width, height) == MAIN_SIZE, "%s: the main window shows whole" % kind)
-
-        # The compositor resizes, by its own rule: weston grows an XWayland window by more
-        # than the drag. A small drag keeps the window on the output, where it is measured.
-        drag((x + width - 2, y + height - 2), (10, 8))
-        grown = settled(main_window, "the resized window")
-        print("%s: after the corner drag by (10, 8): %s" % (kind, grown,))
-        check(grown[:2] == (x, y) and grown[2] >= width + 10 and grown[3] >= height + 8,
-              "%s: dragging the bottom-right corner grows the window, the top-left corner "
-              "stays" % kind)
-        width, height = grown[2:]
+        x, y, width, height = shown_and_grown(kind)
 
         drag((x + CAPTION_X, y + TITLE_BAR_Y), (-60, -40))
         moved = settled(main_window, "the dragged window")
