@@ -36,6 +36,7 @@ test_packages=(
     dbus dbus-x11 at-spi2-core python3-pyatspi
     weston xwayland qt6-wayland
     lintian appstream desktop-file-utils
+    devscripts appstream-compose
 )
 
 case $1 in
