@@ -18,8 +18,9 @@
 
 namespace dorvak {
 
-Form1::Form1()
+Form1::Form1(WallClock wallClock)
     : Form(QStringLiteral("Form1"))
+    , wallClock_(std::move(wallClock))
     , locale_(systemLocaleConventions())
     , clock_(&named<Label>({"Label8"})) {
     named<Timer>({"Timer1"}).Tick.connect([this] { Timer1_Timer(); });
@@ -54,14 +55,18 @@ void Form1::nameForScreenReaders() {
 }
 
 void Form1::Form_Load() {
-    setText({"Text4"}, dateText(std::floor(currentDateTime()), locale_));
+    setText({"Text4"}, dateText(std::floor(localDateTime(wallClock_())), locale_));
 }
 
 void Form1::Timer1_Timer() {
-    // The timer ticks far more often than the second changes: repaint only on a new text.
-    const QString now = "Saat: " + QString::fromStdString(timeText(currentDateTime(), locale_));
+    const auto instant = wallClock_();
+    const QString now =
+        "Saat: " + QString::fromStdString(timeText(localDateTime(instant), locale_));
     if (clock_->Caption() != now)
         clock_->setCaption(now);
+    // The text changes only when the second does: tick again as the next one begins. A jump of
+    // the system clock (a resume, a new time zone) shows at that tick, within a second.
+    named<Timer>({"Timer1"}).setInterval(int(untilNextSecond(instant).count()));
 }
 
 void Form1::Command1_Click() {

@@ -2,6 +2,7 @@
 
 #include "app/CountdownForm.h"
 #include "platform/forms/Form.h"
+#include "platform/runtime/Clock.h"
 #include "platform/runtime/LocaleConventions.h"
 
 namespace dorvak {
@@ -14,7 +15,7 @@ class Form1 : public Form, private CountdownForm {
     Q_OBJECT
 
 public:
-    Form1();
+    explicit Form1(WallClock wallClock = std::chrono::system_clock::now);
 
 protected:
     void Form_Load() override;
@@ -39,6 +40,7 @@ private:
     template <typename T> T& named(ControlName name) const;
     void onClick(std::string_view button, void (Form1::*handler)());
 
+    const WallClock wallClock_;
     const LocaleConventions locale_;
     Label* clock_;
 };

@@ -1,5 +1,5 @@
 // The program with its main window opened directly, without the start-up window before it:
-// bench/startup.py times how long the window takes to come up and how much memory it holds.
+// bench/memory.py reads how much memory it holds, bench/idle_wakeups.py how often it wakes.
 #include "app/ControlKinds.h"
 #include "app/Form1.h"
 #include "platform/forms/Application.h"

@@ -37,6 +37,7 @@ test_packages=(
     weston xwayland qt6-wayland
     mutter kwin-wayland
     lintian appstream desktop-file-utils
+    devscripts appstream-compose
 )
 
 case $1 in

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace dorvak {
 namespace {
@@ -34,18 +35,45 @@ void WebBrowser::Navigate(const QString& address) {
     location_ =
         QUrl::fromUserInput(address, QCoreApplication::applicationDirPath(), QUrl::AssumeLocalFile);
     loadPending_ = true;
-    if (!host_ || host_->hasEnded()) {
-        host_ = PageHostProcess::start();
-        if (!host_) {
-            // As from the engine: after the caller has returned.
-            QMetaObject::invokeMethod(
-                this, [this] { reportLoad(false); }, Qt::QueuedConnection);
-            return;
-        }
-        connect(host_.get(), &PageHostProcess::received, this, &WebBrowser::received);
-        connect(host_.get(), &PageHostProcess::ended, this, [this] { reportLoad(false); });
-        host_->send(PageMessage::Resize, size());
+    if (host_ && !host_->hasEnded()) {
+        host_->send(PageMessage::Navigate, location_);
+        return;
     }
+    // The host and its engine take the processor for a while: a window being opened with the
+    // control comes first. Later, from the event loop, by which time a window being shown is.
+    host_.reset();
+    if (!std::exchange(hostStartQueued_, true))
+        QMetaObject::invokeMethod(this, &WebBrowser::startHostOnceWindowIsUp, Qt::QueuedConnection);
+}
+
+void WebBrowser::startHostOnceWindowIsUp() {
+    const QWindow* shown = window()->windowHandle();
+    if (window()->isVisible() && shown && !shown->isExposed()) {
+        window()->windowHandle()->installEventFilter(this);
+        return;
+    }
+    startHost();
+}
+
+bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+        watched->removeEventFilter(this);
+        // Once the window has drawn its first frame.
+        QMetaObject::invokeMethod(this, &WebBrowser::startHost, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WebBrowser::startHost() {
+    hostStartQueued_ = false;
+    host_ = PageHostProcess::start();
+    if (!host_) {
+        reportLoad(false);
+        return;
+    }
+    connect(host_.get(), &PageHostProcess::received, this, &WebBrowser::received);
+    connect(host_.get(), &PageHostProcess::ended, this, [this] { reportLoad(false); });
+    host_->send(PageMessage::Resize, size());
     host_->send(PageMessage::Navigate, location_);
 }
 

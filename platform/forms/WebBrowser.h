@@ -18,7 +18,8 @@ class PageHostProcess;
 enum class PageMessage : quint8;
 
 // A web page shown by a real browser engine, which runs in a helper process of its own
-// (PageHostProcess) from the first navigation until the control goes. Navigate() returns at
+// (PageHostProcess) from the first navigation until the control goes; a window being shown with
+// the control is on the screen before the process starts. Navigate() returns at
 // once; the page loads in the background and its end is reported by DocumentComplete or
 // NavigateError. Where the engine cannot run, every navigation reports an error and the window
 // around the control carries on.
@@ -55,8 +56,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void startHostOnceWindowIsUp();
+    void startHost();
     void received(PageMessage message, QDataStream& fields);
     void showFrame(QDataStream& fields);
     void linkRequested(const QUrl& url);
@@ -65,6 +69,7 @@ private:
     void reportLoad(bool ok);
 
     std::unique_ptr<PageHostProcess> host_;
+    bool hostStartQueued_ = false;
     QImage frame_;
     QUrl location_;
     bool loadPending_ = false;

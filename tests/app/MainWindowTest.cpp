@@ -123,30 +123,78 @@ TEST_F(MainWindow, OpensWithTheDesignValuesAndTodaysDate) {
         EXPECT_FALSE(form->control<Shape>(name, index)->isVisible()) << name << index;
 }
 
-TEST_F(MainWindow, ClockShowsTheTimeAndRepaintsOnlyWhenItChanges) {
-    Label& clock = label("Label8");
-    int ticks = 0;
-    form->control<Timer>("Timer1")->Tick.connect([&] { ++ticks; });
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int& count;
-        explicit PaintCounter(int& counter)
-            : count(counter) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint)
-                ++count;
-            return false;
-        }
-    } counter(paints);
-    clock.installEventFilter(&counter);
+// Counts the paints a widget receives.
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
-    ASSERT_TRUE(waitFor([&] { return ticks >= 20; }));
-    EXPECT_TRUE(
-        QRegularExpression("^Saat: \\d\\d:\\d\\d:\\d\\d$").match(clock.Caption()).hasMatch())
-        << clock.Caption().toStdString();
-    // Twenty ticks span about a third of a second: at most two different texts.
-    EXPECT_LE(paints, 3);
-    clock.removeEventFilter(&counter);
+TEST(MainWindowClock, ShowsEachSecondAsItBeginsAndAJumpOfTheSystemClockWithinASecond) {
+    using namespace std::chrono;
+    using namespace std::chrono_literals;
+    programApplication();
+    // A wall clock the test sets: 31.01.2025 14:30:15.985 UTC to begin with.
+    system_clock::time_point now = system_clock::from_time_t(1738333815) + 985ms;
+    auto* form = new Form1([&] { return now; });
+    form->Show();
+    Timer& ticker = *form->control<Timer>("Timer1");
+    Label& clock = *form->control<Label>("Label8");
+    const auto tick = [&] { ticker.Tick.raise(); };
+    const auto shows = [&](system_clock::time_point instant) {
+        return "Saat: " +
+               QString::fromStdString(timeText(localDateTime(instant), systemLocaleConventions()));
+    };
+    // How long the runtime waits for the next tick: the interval, at least its resolution.
+    const auto wait = [&] {
+        return milliseconds(std::max(ticker.Interval(), Timer::resolutionMs));
+    };
+    EXPECT_EQ(form->control<TextBox>("Text4")->Text().toStdString(),
+              dateText(std::floor(localDateTime(now)), systemLocaleConventions()));
+
+    // Wherever in a second a tick falls, the next comes within 20 ms after the next second
+    // begins and shows it.
+    for (const milliseconds into : {985ms, 0ms, 1ms, 500ms, 999ms}) {
+        now = floor<seconds>(now) + 1s + into;
+        tick();
+        EXPECT_EQ(clock.Caption(), shows(now));
+        const auto secondBegins = floor<seconds>(now) + 1s;
+        now += wait();
+        EXPECT_GE(now, secondBegins) << into.count();
+        EXPECT_LE(now, secondBegins + 20ms) << into.count();
+        tick();
+        EXPECT_EQ(clock.Caption(), shows(secondBegins)) << into.count();
+    }
+
+    // The system clock jumps while the window waits (a resume, a new time zone): the next tick,
+    // at most a second later, shows the new time.
+    for (const auto jump : {3h + 17min + 250ms, -(1h + 250ms)}) {
+        EXPECT_LE(wait(), 1000ms);
+        now += jump + wait();
+        tick();
+        EXPECT_EQ(clock.Caption(), shows(now));
+    }
+
+    // Ticks that find the same text repaint nothing.
+    PaintCounter paints;
+    clock.installEventFilter(&paints);
+    QCoreApplication::processEvents();
+    paints.count = 0;
+    tick();
+    tick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints.count, 0);
+    now += 1s;
+    tick();
+    EXPECT_TRUE(waitFor([&] {
+        QCoreApplication::processEvents();
+        return paints.count > 0;
+    }));
+    clock.removeEventFilter(&paints);
+    form->Unload();
+    finishUnloads();
 }
 
 TEST_F(MainWindow, CalculatesAndShowsTheChartColour) {

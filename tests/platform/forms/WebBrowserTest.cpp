@@ -20,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 #include <unistd.h>
 
 namespace dorvak {
@@ -103,6 +104,37 @@ TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
 
     // The page's own colour reaches the screen: the engine renders, not only loads.
     EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }, engineStartMs));
+}
+
+TEST(WebBrowserTest, AWindowOpenedWithItsPageIsUpBeforeTheEngineStarts) {
+    Folder folder;
+    const QString page = folder.write("sayfa.html", "<body style='background:#2050a0'>");
+    // Hosts of earlier tests may still be ending.
+    const auto hosts = [] {
+        std::set<pid_t> running;
+        for (const ChildProcess& child : descendantsOfThisProcess())
+            if (child.program == "dorvak-page" && isRunning(child.pid))
+                running.insert(child.pid);
+        return running;
+    };
+    const std::set<pid_t> earlier = hosts();
+    const auto hostRuns = [&] {
+        const std::set<pid_t> now = hosts();
+        return std::any_of(now.begin(), now.end(), [&](pid_t pid) { return !earlier.count(pid); });
+    };
+    QWidget window;
+    window.resize(200, 120);
+    WebBrowser browser(&window);
+    browser.resize(window.size());
+    LoadOutcome outcome(browser);
+    // As a window's load handler navigates before the window is shown.
+    browser.Navigate(page);
+    window.show();
+    EXPECT_FALSE(hostRuns()) << "started before the window could draw";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(waitFor([&] { return outcome.done(); }, engineStartMs));
+    EXPECT_EQ(outcome.completed, QStringList{QUrl::fromLocalFile(page).toString()});
+    EXPECT_TRUE(hostRuns());
 }
 
 TEST(WebBrowserTest, TheEngineRunsInAProcessOfItsOwnThatEndsWithTheControl) {

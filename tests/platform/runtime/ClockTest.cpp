@@ -3,6 +3,9 @@
 #include <QDateTime>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace dorvak {
 namespace {
 
@@ -29,6 +32,33 @@ TEST(ClockTest, NowIsTheLocalDateAndTime) {
     const QDateTime after = QDateTime::currentDateTime();
     EXPECT_GE(now, referenceDate(before));
     EXPECT_LE(now, referenceDate(after));
+}
+
+TEST(ClockTest, AChangeOfTimeZoneShowsAtTheNextReading) {
+    const auto point = std::chrono::system_clock::from_time_t(1738333815); // 14:30:15 UTC
+    const char* set = std::getenv("TZ");
+    const std::string zone = set ? set : "";
+    setenv("TZ", "UTC0", 1);
+    const Date utc = localDateTime(point);
+    setenv("TZ", "<+03>-3", 1);
+    const Date threeHoursEast = localDateTime(point);
+    if (set)
+        setenv("TZ", zone.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+    EXPECT_EQ(utc, makeDateTime(2025, 1, 31, 14, 30, 15));
+    EXPECT_EQ(threeHoursEast, makeDateTime(2025, 1, 31, 17, 30, 15));
+}
+
+TEST(ClockTest, TheWaitForTheNextSecondNeverEndsBeforeIt) {
+    using namespace std::chrono_literals;
+    const auto second = std::chrono::system_clock::from_time_t(1738333815);
+    EXPECT_EQ(untilNextSecond(second), 1000ms);
+    EXPECT_EQ(untilNextSecond(second + 1ms), 999ms);
+    EXPECT_EQ(untilNextSecond(second + 999ms), 1ms);
+    // Rounded up: a wait of 1 ms from 0.9996 s ends after the next second has begun.
+    EXPECT_EQ(untilNextSecond(second + 999600us), 1ms);
 }
 
 } // namespace

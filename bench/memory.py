@@ -1,11 +1,11 @@
-"""Start-up time and resident memory on a virtual X display.
+"""Resident memory on a virtual X display (the time to the first window is bench_first_window's).
 
-- main_window_first (the main window opened directly): time from starting the process to its
-  main window being on the screen, median of several runs, and its resident memory once idle;
+- main_window_first (the main window opened directly): resident memory once idle, median of
+  several runs;
 - dorvak (the real program): resident memory of the program and all its child processes while
   the start-up window shows its page, and 5 s after the main window has taken over from it.
 
-    python3 bench/startup.py build/bench/main_window_first build/app/dorvak [runs]
+    python3 bench/memory.py build/bench/main_window_first build/app/dorvak [runs]
 """
 
 import os
@@ -49,17 +49,14 @@ def start(executable):
     return subprocess.Popen([executable], env=env, stderr=subprocess.DEVNULL)
 
 
-def time_to_main_window(executable):
-    """Seconds from starting the program to its main window being visible, and the resident
-    memory after a further two idle seconds."""
-    begin = time.monotonic()
+def resident_when_idle(executable):
+    """Resident memory of the program two idle seconds after its main window is visible."""
     process = start(executable)
     try:
         while not run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % MAIN_TITLE):
-            time.sleep(0.005)
-        elapsed = time.monotonic() - begin
+            time.sleep(0.05)
         time.sleep(2)
-        return elapsed, resident_kib(process.pid)
+        return resident_kib(process.pid)
     finally:
         process.terminate()
         process.wait(timeout=10)
@@ -67,11 +64,9 @@ def time_to_main_window(executable):
 
 def main(first, program, runs):
     with virtual_display():
-        samples = [time_to_main_window(first) for _ in range(runs)]
-        seconds = statistics.median(s for s, _ in samples)
-        memory = statistics.median(m for _, m in samples)
-        print("main window opened directly: on screen after %.0f ms (median of %d), "
-              "resident %.0f MiB" % (seconds * 1000, runs, memory / 1024))
+        memory = statistics.median(resident_when_idle(first) for _ in range(runs))
+        print("main window opened directly: resident %.0f MiB (median of %d)"
+              % (memory / 1024, runs))
         showing = start(program)
         try:
             time.sleep(10)
