@@ -54,7 +54,7 @@ public:
     // property as it was and the next is read.
     void read(const PropertyBag& bag, const CaptionControls& controls);
     // Writes the properties in the same order; a value equal to its default is left out.
-    void write(PropertyBag& bag, const CaptionControls& controls) const;
+    void write(PropertyBag& bag, const CaptionControls& controls);
 
 private:
     struct Persistence;

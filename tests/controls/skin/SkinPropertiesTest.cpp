@@ -1,6 +1,7 @@
 // The skin's colour schemes, saved properties, public members and layout.
 #include "SkinTestSupport.h"
 
+#include "platform/forms/DesignValues.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/PictureBox.h"
@@ -100,6 +101,34 @@ TEST(SkinProperties, SavingWritesOnlyWhatDiffersFromTheDefaults) {
     EXPECT_EQ(changed.ReadProperty("TransparencyLevel").toInt(), 40);
     EXPECT_FALSE(changed.ReadProperty("ShowCloseButton").toBool(true));
     EXPECT_FALSE(changed.contains("Transparency"));
+}
+
+// What the skin writes back after reading `bag`, the font compared by what it reads as (the
+// font is written with all its attributes) and left out of both.
+void expectWrittenBackEqual(QJsonObject bag) {
+    QJsonObject saved = SkinHost(bag).skin().saveProperties().contents();
+    EXPECT_EQ(fontFromJson(saved.take("font"), QFont()), fontFromJson(bag.take("font"), QFont()));
+    EXPECT_EQ(saved, bag);
+}
+
+TEST(SkinProperties, ASavedDesignWritesItselfBackEqualAndIgnoresValuesOfTheWrongType) {
+    QJsonObject bag = SkinHost::savedBag(); // the main window's design, as saved
+    expectWrittenBackEqual(bag);
+
+    // The colour is saved as text; every other kind of value once changed.
+    bag["displayicon"] = true;
+    bag["forecolor"] = "0x00FFFFFF";
+    bag["style"] = 1;
+    bag["transparency"] = true;
+    bag["transparencylevel"] = 40;
+    expectWrittenBackEqual(bag);
+
+    bag["showclosebutton"] = "ja";
+    bag["transparencylevel"] = "kırk";
+    SkinHost mismatched(bag);
+    EXPECT_TRUE(mismatched.skin().ShowCloseButton());
+    EXPECT_EQ(mismatched.skin().TransparencyLevel(), "15");
+    EXPECT_TRUE(mismatched.skin().Transparency()) << "reading goes on after a mismatch";
 }
 
 TEST(SkinProperties, IconTurnsTheIconOnAndBecomesTheHostsIcon) {
