@@ -1,7 +1,7 @@
 // The program with its main window opened directly, without the start-up window before it:
 // bench/startup.py times how long the window takes to come up and how much memory it holds.
-#include "app/ControlKinds.h"
 #include "app/Form1.h"
+#include "app/Program.h"
 #include "platform/forms/Application.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     dorvak::Application application;
-    dorvak::registerControlKinds(application);
+    dorvak::setUpProgram(application);
     application.showForm<dorvak::Form1>();
     return qtApplication.exec();
 }

@@ -1,6 +1,6 @@
 #include "platform/forms/MessageBox.h"
 
-#include "platform/forms/Application.h"
+#include "platform/forms/ApplicationServices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,12 +10,21 @@
 
 namespace dorvak {
 
+namespace {
+
+QString applicationTitle() {
+    const ApplicationServices* application = ApplicationServices::instance();
+    return application ? application->title() : QString();
+}
+
+} // namespace
+
 void MessageBox(const QString& text, const QString& title) {
     // Owned by the active window, the box goes with it when either is minimised and comes back
     // with it; a box minimised alone would block every window from out of sight. The owner
     // may unload while the box is open and take the box with it, hence the guard.
     QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, title.isEmpty() ? Application::title() : title, text,
+        new QMessageBox(QMessageBox::NoIcon, title.isEmpty() ? applicationTitle() : title, text,
                         QMessageBox::Ok, QApplication::activeWindow());
     box->setObjectName(QString::fromLatin1(messageBoxObjectName));
     // Screen readers announce the box as an alert, named by its title and described by its text.

@@ -70,6 +70,7 @@ TEST(EventLoopTest, ATimerTicksOnTheInterfaceThreadNoFasterThanTheResolution) {
 
 TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
     ApplicationFixture fixture;
+    fixture.application.setTitle(QStringLiteral("Sınama Programı"));
     Form clockWindow(windowWithTimer(20));
     int ticks = 0;
     clockWindow.control<Timer>("Timer1")->Tick.connect([&] { ++ticks; });
@@ -84,7 +85,7 @@ TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
 
     EXPECT_EQ(watcher.seen, 1);
     EXPECT_GE(ticks, ticksWhenOpened + 3);
-    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+    EXPECT_EQ(watcher.title, QStringLiteral("Sınama Programı"));
     EXPECT_EQ(watcher.text, QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
     EXPECT_FALSE(watcher.hadIcon);
     EXPECT_EQ(watcher.buttonCount, 1);
@@ -133,7 +134,7 @@ TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     ASSERT_TRUE(waitFor([&] { return ticks >= 4; }, 5000));
     EXPECT_EQ(watcher.texts, (QStringList{QStringLiteral("Çalışma zamanı hatası '6':\n\nOverflow"),
                                           QStringLiteral("Çalışma zamanı hatası:\n\ndisk dolu")}));
-    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+    EXPECT_EQ(watcher.title, fixture.application.title());
 }
 
 TEST(EventLoopTest, DoEventsLetsTimerTicksRunInsideALoopOfAHandler) {

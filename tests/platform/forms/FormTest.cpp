@@ -338,7 +338,7 @@ TEST(FormTest, AMessageBoxIsAnnouncedAsAnAlertWithItsText) {
     });
     MessageBox(QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
     EXPECT_EQ(role, QAccessible::AlertMessage);
-    EXPECT_EQ(name, Application::title());
+    EXPECT_EQ(name, fixture.application.title());
     EXPECT_EQ(description, QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
 }
 
