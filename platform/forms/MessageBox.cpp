@@ -38,8 +38,15 @@ void MessageBox(const QString& text, const QString& title) {
     box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowCloseButtonHint);
     box->setWindowModality(Qt::ApplicationModal);
+    // The keyboard goes back where it was: the window manager may give it to no window when
+    // the box goes, and a keyboard user would be stranded.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     box->exec();
     delete box;
+    if (focused && focused->isVisible()) {
+        focused->activateWindow();
+        focused->setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 } // namespace dorvak

@@ -119,6 +119,27 @@ TEST(EventLoopTest, TheMessageBoxBelongsToTheActiveWindowAndMayGoWithIt) {
     EXPECT_FALSE(QApplication::activeModalWidget());
 }
 
+TEST(EventLoopTest, TheKeyboardFocusGoesBackWhereItWasWhenTheMessageBoxCloses) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(R"({"name":"Boxes","controls":[
+        {"kind":"TextBox","name":"Text1","properties":{"TabIndex":0}},
+        {"kind":"TextBox","name":"Text2","top":600,"properties":{"TabIndex":1}}]})"));
+    form.Show();
+    auto* second = form.control<QWidget>("Text2");
+    second->setFocus();
+    ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == second; }, 5000));
+
+    // Twice, as a handler that shows two boxes in a row does.
+    for (int box = 0; box < 2; ++box) {
+        MessageBoxWatcher watcher;
+        MessageBox(QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
+        ASSERT_EQ(watcher.seen, 1);
+        EXPECT_TRUE(waitFor([&] { return QApplication::focusWidget() == second; }, 5000))
+            << "after box " << box + 1;
+        EXPECT_EQ(QApplication::activeWindow(), &form);
+    }
+}
+
 TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     ApplicationFixture fixture;
     Form form(windowWithTimer(20));
