@@ -27,8 +27,8 @@ void MessageBox(const QString& text, const QString& title) {
         new QMessageBox(QMessageBox::NoIcon, title.isEmpty() ? applicationTitle() : title, text,
                         QMessageBox::Ok, QApplication::activeWindow());
     box->setObjectName(QString::fromLatin1(messageBoxObjectName));
-    // Screen readers announce the box as an alert, named by its title and described by its text.
-    box->setAccessibleDescription(text);
+    // Screen readers announce the box as an alert named by its title and read the text shown in
+    // it; a description repeating the text would have it spoken twice.
     // The program speaks Turkish, its one button too; no icon on it either, whatever the
     // desktop theme puts on dialog buttons.
     QAbstractButton* ok = box->button(QMessageBox::Ok);
