@@ -25,7 +25,6 @@ UserControl::UserControl(const ControlSite& site)
     : SurfaceWidget(site.container)
     , Placement(static_cast<QWidget&>(*this))
     , site_(site) {
-    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     surface().setFont(ambientFont());
 }
@@ -118,6 +117,7 @@ void UserControl::setMouseIcon(const QImage& icon) {
 void UserControl::setAccessibleCaption(const QString& caption) {
     accessibleButton_ = true;
     setAccessibleName(caption);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void UserControl::Press() {
