@@ -1,5 +1,6 @@
 #include "platform/forms/Accessibility.h"
 
+#include "platform/forms/Announcement.h"
 #include "platform/forms/DrawingWidget.h"
 #include "platform/forms/ReadingOrder.h"
 #include "platform/forms/Shape.h"
@@ -159,6 +160,8 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
         return new AccessibleForm(form);
     if (auto* shape = qobject_cast<Shape*>(object))
         return new AccessibleShape(shape);
+    if (auto* announcement = qobject_cast<Announcement*>(object))
+        return new QAccessibleWidget(announcement, QAccessible::Notification);
     return nullptr;
 }
 
