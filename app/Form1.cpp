@@ -3,6 +3,7 @@
 #include "app/Countdown.h"
 #include "app/Form2.h"
 #include "controls/button/Button.h"
+#include "platform/forms/Announcement.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/MessageBox.h"
@@ -14,15 +15,31 @@
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/TextFormatting.h"
 
+#include <QStringList>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 namespace dorvak {
+namespace {
+
+// The chart's shapes from the front of the stacking order to the back, each with the legend
+// label that names its colour.
+constexpr std::pair<ControlName, ControlName> chartLegend[] = {
+    {{"Shape3", 1}, {"Label10"}},
+    {{"Shape3", 0}, {"Label13"}},
+    {{"Shape3", 2}, {"Label11"}},
+    {{"Shape2", 0}, {"Label12"}},
+};
+
+} // namespace
 
 Form1::Form1(WallClock wallClock)
     : Form(QStringLiteral("Form1"))
     , wallClock_(std::move(wallClock))
     , locale_(systemLocaleConventions())
-    , clock_(&named<Label>({"Label8"})) {
+    , clock_(&named<Label>({"Label8"}))
+    , results_(new Announcement(this)) {
     named<Timer>({"Timer1"}).Tick.connect([this] { Timer1_Timer(); });
     onClick("Command1", &Form1::Command1_Click);
     onClick("Command2", &Form1::Command2_Click);
@@ -45,13 +62,29 @@ void Form1::nameForScreenReaders() {
     QString chart = named<Label>({"Label14"}).Caption().trimmed();
     if (chart.endsWith(u':'))
         chart.chop(1);
-    for (auto [shape, legend] : {std::pair{ControlName{"Shape3", 1}, "Label10"},
-                                 {ControlName{"Shape3", 2}, "Label11"},
-                                 {ControlName{"Shape2", 0}, "Label12"},
-                                 {ControlName{"Shape3", 0}, "Label13"}}) {
-        named<Shape>(shape).setAccessibleName(named<Label>({legend}).Caption().trimmed());
+    for (auto [shape, legend] : chartLegend) {
+        named<Shape>(shape).setAccessibleName(named<Label>(legend).Caption().trimmed());
         named<Shape>(shape).setAccessibleDescription(chart);
     }
+}
+
+void Form1::announceResults() {
+    // What a sighted user reads off the window once the calculation ends: the two count rows
+    // as they read, and the colour of the chart in the legend's words.
+    QStringList spoken;
+    for (auto [caption, count, unit] :
+         {std::tuple{ControlName{"Label17", 0}, ControlName{"Label5"}, ControlName{"Label6", 0}},
+          {ControlName{"Label17", 1}, ControlName{"Label18"}, ControlName{"Label6", 1}}})
+        spoken << named<Label>(caption).Caption().trimmed() + u' ' + named<Label>(count).Caption() +
+                      u' ' + named<Label>(unit).Caption();
+    for (auto [shape, legend] : chartLegend) {
+        if (named<Shape>(shape).isVisibleTo(this)) {
+            spoken << named<Label>({"Label14"}).Caption().trimmed() + u' ' +
+                          named<Shape>(shape).accessibleName();
+            break;
+        }
+    }
+    results_->announce(spoken.join(u' '));
 }
 
 void Form1::Form_Load() {
@@ -71,6 +104,7 @@ void Form1::Timer1_Timer() {
 
 void Form1::Command1_Click() {
     runCountdown(*this, locale_);
+    announceResults();
 }
 
 void Form1::Command2_Click() {

@@ -7,6 +7,7 @@
 
 namespace dorvak {
 
+class Announcement;
 class Label;
 
 // The main window: the inputs of the countdown, its results and status chart, today's date
@@ -27,6 +28,7 @@ private:
     void Button1_Click();
     void Button2_Click();
     void nameForScreenReaders();
+    void announceResults();
 
     std::string text(ControlName textBox) const override;
     void setText(ControlName textBox, const std::string& text) override;
@@ -43,6 +45,7 @@ private:
     const WallClock wallClock_;
     const LocaleConventions locale_;
     Label* clock_;
+    Announcement* results_;
 };
 
 } // namespace dorvak

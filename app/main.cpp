@@ -1,5 +1,5 @@
-#include "app/ControlKinds.h"
 #include "app/Form3.h"
+#include "app/Program.h"
 #include "platform/forms/Application.h"
 #include "platform/windowing/WindowSystem.h"
 
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     dorvak::chooseWindowSystem();
     QApplication qtApplication(argc, argv);
     dorvak::Application application;
-    dorvak::registerControlKinds(application);
+    dorvak::setUpProgram(application);
     // The start-up window opens the main window when its count ends.
     application.showForm<dorvak::Form3>();
     return qtApplication.exec();

@@ -34,6 +34,7 @@ test_packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf
     xvfb xauth xdotool xclip x11-utils openbox imagemagick poppler-utils
     dbus dbus-x11 at-spi2-core python3-pyatspi
+    orca
     weston xwayland qt6-wayland
     mutter kwin-wayland
     lintian appstream desktop-file-utils

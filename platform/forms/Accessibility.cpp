@@ -1,6 +1,7 @@
 #include "platform/forms/Accessibility.h"
 
-#include "platform/forms/Form.h"
+#include "platform/forms/Announcement.h"
+#include "platform/forms/DrawingWidget.h"
 #include "platform/forms/ReadingOrder.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/UserControl.h"
@@ -47,7 +48,7 @@ private:
 // A window is a frame named by its caption, its controls read line by line from the top.
 class AccessibleForm : public QAccessibleWidget {
 public:
-    explicit AccessibleForm(Form* form)
+    explicit AccessibleForm(DrawingWidget* form)
         : QAccessibleWidget(form, QAccessible::Window) {}
 
     QAccessibleInterface* child(int index) const override {
@@ -154,10 +155,13 @@ private:
 QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
     if (auto* control = qobject_cast<UserControl*>(object))
         return new AccessibleUserControl(control);
-    if (auto* form = qobject_cast<Form*>(object))
+    // A window that draws is a form; a picture box draws too, inside one.
+    if (auto* form = qobject_cast<DrawingWidget*>(object); form && form->isWindow())
         return new AccessibleForm(form);
     if (auto* shape = qobject_cast<Shape*>(object))
         return new AccessibleShape(shape);
+    if (auto* announcement = qobject_cast<Announcement*>(object))
+        return new QAccessibleWidget(announcement, QAccessible::Notification);
     return nullptr;
 }
 

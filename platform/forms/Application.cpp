@@ -8,31 +8,22 @@
 #include <algorithm>
 
 namespace dorvak {
-namespace {
-
-Application* theApplication = nullptr;
-
-} // namespace
 
 Application::Application()
     : printer_(std::make_unique<Printer>()) {
-    Q_ASSERT(!theApplication);
-    theApplication = this;
     // Windows end the program by unloading, not by closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     registerBuiltInControls(controls_);
 }
 
-Application::~Application() {
-    theApplication = nullptr;
-}
+Application::~Application() = default;
 
 Application* Application::instance() {
-    return theApplication;
+    return static_cast<Application*>(ApplicationServices::instance());
 }
 
-QString Application::title() {
-    return QStringLiteral("Velto Dorvak Programı");
+QString Application::title() const {
+    return title_.isEmpty() ? QGuiApplication::applicationDisplayName() : title_;
 }
 
 void Application::formLoaded(Form* form) {

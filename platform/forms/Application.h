@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/ApplicationServices.h"
 #include "platform/forms/ControlRegistry.h"
 #include "platform/forms/FontsAndAccessibility.h"
 
@@ -16,7 +17,7 @@ class Printer;
 // The application object, one per program: the windows loaded, and the end of the program
 // when the last window is unloaded. It holds what the windows share for as long as it lives:
 // the kinds of control they are built from, the printer, the design fonts and accessibility.
-class Application : public QObject {
+class Application : public QObject, public ApplicationServices {
     Q_OBJECT
 
 public:
@@ -25,15 +26,18 @@ public:
     ~Application() override;
 
     static Application* instance();
-    // "Velto Dorvak Programı": the title of message boxes that give none of their own.
-    static QString title();
+
+    // The program's name, the title of message boxes that give none of their own; the
+    // executable's name until the program gives its own.
+    QString title() const override;
+    void setTitle(const QString& title) { title_ = title; }
 
     // The program registers the kinds of its own user controls ("Button", "xVistaForm").
     void registerControlKind(const QString& kind, ControlFactory factory) {
         controls_.add(kind, std::move(factory));
     }
     // Raises RuntimeError (invalid call) for a kind nobody registered.
-    QObject* createControl(const QString& kind, const ControlSite& site) const {
+    QObject* createControl(const QString& kind, const ControlSite& site) const override {
         return controls_.create(kind, site);
     }
 
@@ -67,10 +71,10 @@ signals:
     void lastFormUnloaded();
 
 private:
-    friend class Form;
-    void formLoaded(Form* form);
-    void formUnloaded(Form* form);
+    void formLoaded(Form* form) override;
+    void formUnloaded(Form* form) override;
 
+    QString title_;
     FontsAndAccessibility fontsAndAccessibility_;
     ControlRegistry controls_;
     std::vector<Form*> forms_;

@@ -13,6 +13,8 @@ namespace dorvak {
 // drawing on the surface, clear and refresh, the mouse events in scale units, and Resize and
 // Paint.
 class DrawingWidget : public SurfaceWidget, public MouseEvents {
+    Q_OBJECT
+
 public:
     QImage Picture() const { return surface().picture(); }
     // The background picture, shown at the top-left corner under what is drawn.

@@ -1,7 +1,8 @@
 #include "platform/forms/Form.h"
 
 #include "platform/forms/Accessibility.h"
-#include "platform/forms/Application.h"
+#include "platform/forms/ApplicationServices.h"
+#include "platform/forms/ControlSite.h"
 #include "platform/forms/DesignProperties.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/Timer.h"
@@ -36,11 +37,6 @@ Qt::WindowFlags flagsFor(int borderStyle) {
     }
 }
 
-// "Shape3(0)" for an element of a control array.
-QString displayName(const QString& name, int index) {
-    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
-}
-
 bool isFixedSize(int borderStyle) {
     return borderStyle == Form::BorderFixedSingle || borderStyle == Form::BorderFixedToolWindow;
 }
@@ -52,7 +48,7 @@ Form::Form(const QString& designName)
 
 Form::Form(const FormDesign& design)
     : DrawingWidget(nullptr, flagsFor(BorderSizable), true) {
-    Application* application = Application::instance();
+    ApplicationServices* application = ApplicationServices::instance();
     if (!application)
         throw RuntimeError(ErrorCode::InvalidCall, "a window needs the application object");
     setObjectName(design.name);
@@ -61,7 +57,8 @@ Form::Form(const FormDesign& design)
 }
 
 Form::~Form() {
-    if (Application* application = Application::instance(); application && !unloading_)
+    if (ApplicationServices* application = ApplicationServices::instance();
+        application && !unloading_)
         application->formUnloaded(this);
 }
 
@@ -94,8 +91,8 @@ void Form::build(const FormDesign& design) {
 
 QObject* Form::createControl(const ControlDesign& design, QWidget* container) {
     const ControlSite site{this, container, design.name, design.index};
-    QObject* control = Application::instance()->createControl(design.kind, site);
-    control->setObjectName(displayName(design.name, design.index));
+    QObject* control = ApplicationServices::instance()->createControl(design.kind, site);
+    control->setObjectName(site.displayName());
     controls_.push_back({design.name, design.index, control});
     if (auto* widget = qobject_cast<QWidget*>(control))
         widget->setGeometry(pixelsFromTwips(design.left), pixelsFromTwips(design.top),
@@ -150,13 +147,13 @@ QObject* Form::findControl(const QString& name, int index) const {
 
 void Form::noSuchControl(const QString& name, int index) const {
     throw RuntimeError(ErrorCode::InvalidCall, objectName().toStdString() + " has no " +
-                                                   displayName(name, index).toStdString());
+                                                   controlDisplayName(name, index).toStdString());
 }
 
 QString Form::displayNameOf(const QObject* control) const {
     for (const ControlEntry& entry : controls_)
         if (entry.object == control)
-            return displayName(entry.name, entry.index);
+            return controlDisplayName(entry.name, entry.index);
     return {};
 }
 
@@ -202,7 +199,7 @@ void Form::Unload() {
         timer->setEnabled(false);
     for (UserControl* userControl : userControls())
         userControl->end();
-    Application::instance()->formUnloaded(this);
+    ApplicationServices::instance()->formUnloaded(this);
     deleteLater();
 }
 

@@ -1,7 +1,6 @@
 #include "platform/forms/UserControl.h"
 
-#include "platform/forms/Application.h"
-#include "platform/forms/Form.h"
+#include "platform/forms/ApplicationServices.h"
 #include "platform/forms/HandlerErrors.h"
 #include "platform/forms/InputCodes.h"
 #include "platform/forms/MousePointer.h"
@@ -26,7 +25,6 @@ UserControl::UserControl(const ControlSite& site)
     : SurfaceWidget(site.container)
     , Placement(static_cast<QWidget&>(*this))
     , site_(site) {
-    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     surface().setFont(ambientFont());
 }
@@ -53,12 +51,12 @@ void UserControl::end() {
 }
 
 QFont UserControl::ambientFont() const {
-    return site_.form ? site_.form->Font() : QFont();
+    // The host window is the top of the chain of containers the control sits in.
+    return site_.form ? window()->font() : QFont();
 }
 
 QString UserControl::ambientDisplayName() const {
-    const QString name = site_.form ? site_.form->displayNameOf(this) : QString();
-    return name.isEmpty() ? site_.name : name;
+    return site_.displayName();
 }
 
 void UserControl::setExtenderAlign(int align) {
@@ -88,7 +86,7 @@ void UserControl::PropertyChanged(const QString& name) {
 
 QObject* UserControl::addControl(const QString& kind, const QString& name, QWidget* container) {
     const ControlSite site{site_.form, container ? container : this, name, -1};
-    QObject* control = Application::instance()->createControl(kind, site);
+    QObject* control = ApplicationServices::instance()->createControl(kind, site);
     control->setObjectName(name);
     children_.push_back({name, control});
     // As in the classic runtime, a control added at run time starts hidden.
@@ -119,6 +117,7 @@ void UserControl::setMouseIcon(const QImage& icon) {
 void UserControl::setAccessibleCaption(const QString& caption) {
     accessibleButton_ = true;
     setAccessibleName(caption);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void UserControl::Press() {

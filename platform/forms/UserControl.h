@@ -68,7 +68,9 @@ public:
     QImage MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QImage& icon);
 
-    // Gives the control a push-button role for screen readers, named by its caption.
+    // Gives the control a push-button role for screen readers, named by its caption. Only then
+    // does the control take the keyboard focus: a stop a screen reader cannot name would be a
+    // silent one.
     void setAccessibleCaption(const QString& caption);
     bool isAccessibleButton() const { return accessibleButton_; }
     // A press that comes from assistive technology rather than the mouse (a screen reader's

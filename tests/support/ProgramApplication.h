@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ControlKinds.h"
+#include "app/Program.h"
 #include "platform/forms/Application.h"
 
 namespace dorvak {
@@ -10,7 +10,7 @@ namespace dorvak {
 inline Application& programApplication() {
     static Application* const instance = [] {
         auto* created = new Application;
-        registerControlKinds(*created);
+        setUpProgram(*created);
         created->setQuitOnLastFormUnloaded(false);
         return created;
     }();

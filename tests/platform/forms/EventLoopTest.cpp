@@ -70,6 +70,7 @@ TEST(EventLoopTest, ATimerTicksOnTheInterfaceThreadNoFasterThanTheResolution) {
 
 TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
     ApplicationFixture fixture;
+    fixture.application.setTitle(QStringLiteral("Sınama Programı"));
     Form clockWindow(windowWithTimer(20));
     int ticks = 0;
     clockWindow.control<Timer>("Timer1")->Tick.connect([&] { ++ticks; });
@@ -84,7 +85,7 @@ TEST(EventLoopTest, TheMessageBoxIsModalWhileAnotherWindowsTimerKeepsTicking) {
 
     EXPECT_EQ(watcher.seen, 1);
     EXPECT_GE(ticks, ticksWhenOpened + 3);
-    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+    EXPECT_EQ(watcher.title, QStringLiteral("Sınama Programı"));
     EXPECT_EQ(watcher.text, QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
     EXPECT_FALSE(watcher.hadIcon);
     EXPECT_EQ(watcher.buttonCount, 1);
@@ -118,6 +119,27 @@ TEST(EventLoopTest, TheMessageBoxBelongsToTheActiveWindowAndMayGoWithIt) {
     EXPECT_FALSE(QApplication::activeModalWidget());
 }
 
+TEST(EventLoopTest, TheKeyboardFocusGoesBackWhereItWasWhenTheMessageBoxCloses) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(R"({"name":"Boxes","controls":[
+        {"kind":"TextBox","name":"Text1","properties":{"TabIndex":0}},
+        {"kind":"TextBox","name":"Text2","top":600,"properties":{"TabIndex":1}}]})"));
+    form.Show();
+    auto* second = form.control<QWidget>("Text2");
+    second->setFocus();
+    ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == second; }, 5000));
+
+    // Twice, as a handler that shows two boxes in a row does.
+    for (int box = 0; box < 2; ++box) {
+        MessageBoxWatcher watcher;
+        MessageBox(QStringLiteral("Lütfen Sülüs Tarihini Giriniz."));
+        ASSERT_EQ(watcher.seen, 1);
+        EXPECT_TRUE(waitFor([&] { return QApplication::focusWidget() == second; }, 5000))
+            << "after box " << box + 1;
+        EXPECT_EQ(QApplication::activeWindow(), &form);
+    }
+}
+
 TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     ApplicationFixture fixture;
     Form form(windowWithTimer(20));
@@ -133,7 +155,7 @@ TEST(EventLoopTest, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     ASSERT_TRUE(waitFor([&] { return ticks >= 4; }, 5000));
     EXPECT_EQ(watcher.texts, (QStringList{QStringLiteral("Çalışma zamanı hatası '6':\n\nOverflow"),
                                           QStringLiteral("Çalışma zamanı hatası:\n\ndisk dolu")}));
-    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+    EXPECT_EQ(watcher.title, fixture.application.title());
 }
 
 TEST(EventLoopTest, DoEventsLetsTimerTicksRunInsideALoopOfAHandler) {

@@ -57,7 +57,7 @@ TEST(PrinterTest, AFailureIsReportedAndTheWindowStaysAsItWas) {
 
     EXPECT_EQ(watcher.seen, 1);
     EXPECT_EQ(watcher.text, QStringLiteral("Pencere yazdırılamadı: Varsayılan yazıcı yok."));
-    EXPECT_EQ(watcher.title, QStringLiteral("Velto Dorvak Programı"));
+    EXPECT_EQ(watcher.title, fixture.application.title());
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.geometry(), geometry);
     EXPECT_EQ(form.grab().toImage(), before);
