@@ -2,6 +2,7 @@
 
 #include "platform/forms/Accessibility.h"
 #include "platform/forms/ApplicationServices.h"
+#include "platform/forms/BuiltInControls.h"
 #include "platform/forms/ControlSite.h"
 #include "platform/forms/DesignProperties.h"
 #include "platform/forms/Shape.h"
@@ -19,6 +20,24 @@
 #include <map>
 
 namespace dorvak {
+
+const PropertyTable<Form>& Form::designProperties() {
+    static const PropertyTable<Form> properties{
+        designed<Form>("Caption", &Form::setCaption),
+        designed<Form>("BorderStyle", &Form::setBorderStyle),
+        designed<Form>("ClientWidth", &Form::setClientWidth),
+        designed<Form>("ClientHeight", &Form::setClientHeight),
+        designed<Form>("StartUpPosition", &Form::setStartUpPosition),
+        designed<Form>("Picture", &Form::setPicture),
+        designed<Form>("Icon", &Form::setIcon),
+        designed<Form>("BackColor", &Form::setBackColor),
+        designed<Form>("ForeColor", &Form::setForeColor),
+        designedFont<Form>("Font", &Form::Font, &Form::setFont),
+        designed<Form>("AutoRedraw", &Form::setAutoRedraw),
+        designed<Form>("WindowState", &Form::setWindowState),
+    };
+    return properties;
+}
 namespace {
 
 Qt::WindowFlags flagsFor(int borderStyle) {
@@ -63,7 +82,7 @@ Form::~Form() {
 }
 
 void Form::build(const FormDesign& design) {
-    applyDesignProperties(*this, design.properties);
+    applyDesignProperties(*this, designProperties(), design.properties);
     // Containers may be listed after the controls they contain: create a control once its
     // container exists.
     std::vector<const ControlDesign*> pending;
@@ -100,7 +119,7 @@ QObject* Form::createControl(const ControlDesign& design, QWidget* container) {
     if (auto* userControl = qobject_cast<UserControl*>(control))
         userControl->start(PropertyBag(design.bag));
     else
-        applyDesignProperties(*control, design.properties);
+        applyBuiltInDesignProperties(*control, design.properties);
     if (auto* shape = qobject_cast<Shape*>(control))
         followCoverage(*shape);
     return control;

@@ -11,6 +11,8 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 class UserControl;
 
 // A top-level window built from its design description. Its controls are created in the
@@ -22,20 +24,11 @@ class UserControl;
 // destroys the window; the program ends when the last window is unloaded.
 class Form : public DrawingWidget {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
-    Q_PROPERTY(double ClientWidth READ ClientWidth WRITE setClientWidth)
-    Q_PROPERTY(double ClientHeight READ ClientHeight WRITE setClientHeight)
-    Q_PROPERTY(int StartUpPosition READ StartUpPosition WRITE setStartUpPosition)
-    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(QImage Icon READ Icon WRITE setIcon)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(QFont Font READ Font WRITE setFont)
-    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
-    Q_PROPERTY(int WindowState READ WindowState WRITE setWindowState)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<Form>& designProperties();
+
     enum Border : int {
         BorderNone = 0,
         BorderFixedSingle = 1,

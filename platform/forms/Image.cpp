@@ -1,10 +1,21 @@
 #include "platform/forms/Image.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/Twips.h"
 
 #include <QPainter>
 
 namespace dorvak {
+
+const PropertyTable<Image>& Image::designProperties() {
+    static const PropertyTable<Image> properties{
+        designed<Image>("Picture", &Image::setPicture),
+        designed<Image>("Stretch", &Image::setStretch),
+        designed<Image>("Visible", &Image::setVisible),
+        designed<Image>("Enabled", &Image::setEnabled),
+    };
+    return properties;
+}
 
 Image::Image(QWidget* container)
     : QWidget(container)

@@ -8,15 +8,16 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // A picture at natural size from the top-left corner, or stretched to the control's bounds.
 class Image : public QWidget, public MouseEvents, public Placement {
     Q_OBJECT
-    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<Image>& designProperties();
+
     static constexpr const char* kind = "Image";
 
     explicit Image(QWidget* container);

@@ -1,5 +1,6 @@
 #include "platform/forms/Label.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/DesignValues.h"
 #include "platform/forms/Twips.h"
 #include "platform/gdi/Text.h"
@@ -7,6 +8,21 @@
 #include <QPainter>
 
 namespace dorvak {
+
+const PropertyTable<Label>& Label::designProperties() {
+    static const PropertyTable<Label> properties{
+        designed<Label>("Caption", &Label::setCaption),
+        designed<Label>("ForeColor", &Label::setForeColor),
+        designed<Label>("BackColor", &Label::setBackColor),
+        designed<Label>("BackStyle", &Label::setBackStyle),
+        designed<Label>("Alignment", &Label::setAlignment),
+        designedFont<Label>("Font", &Label::font, &Label::setFont),
+        designed<Label>("ToolTipText", &Label::setToolTip),
+        designed<Label>("Visible", &Label::setVisible),
+        designed<Label>("Enabled", &Label::setEnabled),
+    };
+    return properties;
+}
 
 Label::Label(QWidget* container)
     : QLabel(container)

@@ -9,23 +9,19 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // A caption: transparent (the default) or opaque on its back colour, wrapped at word
 // boundaries within its width, read by screen readers. It draws its own text, placed as the
 // designed windows place it (see designLineMetrics) and with every letter of the designed
 // faces whole (see ShapedText).
 class Label : public QLabel, public MouseEvents, public Placement {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(int BackStyle READ BackStyle WRITE setBackStyle)
-    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
-    Q_PROPERTY(QFont Font READ font WRITE setFont)
-    Q_PROPERTY(QString ToolTipText READ toolTip WRITE setToolTip)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<Label>& designProperties();
+
     static constexpr const char* kind = "Label";
 
     explicit Label(QWidget* container);

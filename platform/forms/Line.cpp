@@ -1,5 +1,6 @@
 #include "platform/forms/Line.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/DesignValues.h"
 #include "platform/forms/Twips.h"
 
@@ -7,6 +8,20 @@
 #include <algorithm>
 
 namespace dorvak {
+
+const PropertyTable<Line>& Line::designProperties() {
+    static const PropertyTable<Line> properties{
+        designed<Line>("X1", &Line::setX1),
+        designed<Line>("Y1", &Line::setY1),
+        designed<Line>("X2", &Line::setX2),
+        designed<Line>("Y2", &Line::setY2),
+        designed<Line>("BorderColor", &Line::setBorderColor),
+        designed<Line>("BorderStyle", &Line::setBorderStyle),
+        designed<Line>("BorderWidth", &Line::setBorderWidth),
+        designed<Line>("Visible", &Line::setVisible),
+    };
+    return properties;
+}
 
 Line::Line(QWidget* container)
     : QWidget(container) {

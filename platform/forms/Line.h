@@ -6,20 +6,17 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // A straight line between two points given in twips relative to its container. It takes no
 // input.
 class Line : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(double X1 READ X1 WRITE setX1)
-    Q_PROPERTY(double Y1 READ Y1 WRITE setY1)
-    Q_PROPERTY(double X2 READ X2 WRITE setX2)
-    Q_PROPERTY(double Y2 READ Y2 WRITE setY2)
-    Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<Line>& designProperties();
+
     static constexpr const char* kind = "Line";
 
     explicit Line(QWidget* container);

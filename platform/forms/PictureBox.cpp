@@ -1,10 +1,25 @@
 #include "platform/forms/PictureBox.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/DesignValues.h"
 
 #include <QPainter>
 
 namespace dorvak {
+
+const PropertyTable<PictureBox>& PictureBox::designProperties() {
+    static const PropertyTable<PictureBox> properties{
+        designed<PictureBox>("Picture", &PictureBox::setPicture),
+        designed<PictureBox>("BackColor", &PictureBox::setBackColor),
+        designed<PictureBox>("ForeColor", &PictureBox::setForeColor),
+        designed<PictureBox>("BorderStyle", &PictureBox::setBorderStyle),
+        designed<PictureBox>("AutoRedraw", &PictureBox::setAutoRedraw),
+        designedFont<PictureBox>("Font", &PictureBox::Font, &PictureBox::setFont),
+        designed<PictureBox>("Visible", &PictureBox::setVisible),
+        designed<PictureBox>("Enabled", &PictureBox::setEnabled),
+    };
+    return properties;
+}
 
 PictureBox::PictureBox(QWidget* container)
     : DrawingWidget(container, {}, false)

@@ -5,20 +5,17 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // A drawing surface that can contain other controls: a background picture, persistent line
 // drawing, clear and refresh, and its own window handle.
 class PictureBox : public DrawingWidget, public Placement {
     Q_OBJECT
-    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE setAutoRedraw)
-    Q_PROPERTY(QFont Font READ Font WRITE setFont)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<PictureBox>& designProperties();
+
     static constexpr const char* kind = "PictureBox";
 
     explicit PictureBox(QWidget* container);

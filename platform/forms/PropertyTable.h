@@ -6,6 +6,7 @@
 
 #include <QJsonValue>
 #include <QLatin1String>
+#include <QString>
 #include <concepts>
 #include <cstdint>
 #include <functional>
@@ -113,6 +114,14 @@ public:
         for (const PropertyRow<Owner>& row : rows_)
             if (row.read)
                 step([&] { row.read(owner, bag); });
+    }
+
+    // The row whose key is exactly `key` (case counts), or null.
+    const PropertyRow<Owner>* find(const QString& key) const {
+        for (const PropertyRow<Owner>& row : rows_)
+            if (row.key == key)
+                return &row;
+        return nullptr;
     }
 
     void write(Owner& owner, PropertyBag& bag) const {

@@ -1,11 +1,27 @@
 #include "platform/forms/Shape.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/DesignValues.h"
 
 #include <QPainter>
 #include <algorithm>
 
 namespace dorvak {
+
+const PropertyTable<Shape>& Shape::designProperties() {
+    static const PropertyTable<Shape> properties{
+        designed<Shape>("Shape", &Shape::setShapeKind),
+        designed<Shape>("BackColor", &Shape::setBackColor),
+        designed<Shape>("BackStyle", &Shape::setBackStyle),
+        designed<Shape>("BorderColor", &Shape::setBorderColor),
+        designed<Shape>("BorderStyle", &Shape::setBorderStyle),
+        designed<Shape>("BorderWidth", &Shape::setBorderWidth),
+        designed<Shape>("FillColor", &Shape::setFillColor),
+        designed<Shape>("FillStyle", &Shape::setFillStyle),
+        designed<Shape>("Visible", &Shape::setVisible),
+    };
+    return properties;
+}
 
 Shape::Shape(QWidget* container)
     : QWidget(container)

@@ -7,21 +7,17 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // A drawn figure: rectangle, square, oval, circle or their rounded forms, with a border and
 // an optional fill. It takes no input: clicks reach what lies beneath.
 class Shape : public QWidget, public Placement {
     Q_OBJECT
-    Q_PROPERTY(int Shape READ ShapeKind WRITE setShapeKind)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(int BackStyle READ BackStyle WRITE setBackStyle)
-    Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
-    Q_PROPERTY(uint FillColor READ FillColor WRITE setFillColor)
-    Q_PROPERTY(int FillStyle READ FillStyle WRITE setFillStyle)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<Shape>& designProperties();
+
     static constexpr const char* kind = "Shape";
     enum Kind : int { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 

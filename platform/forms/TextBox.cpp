@@ -1,10 +1,25 @@
 #include "platform/forms/TextBox.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/DesignValues.h"
 
 #include <QPainter>
 
 namespace dorvak {
+
+const PropertyTable<TextBox>& TextBox::designProperties() {
+    static const PropertyTable<TextBox> properties{
+        designed<TextBox>("Text", &TextBox::setText),
+        designed<TextBox>("ForeColor", &TextBox::setForeColor),
+        designed<TextBox>("BackColor", &TextBox::setBackColor),
+        designed<TextBox>("Alignment", &TextBox::setAlignment),
+        designedFont<TextBox>("Font", &TextBox::font, &TextBox::setFont),
+        designed<TextBox>("ToolTipText", &TextBox::setToolTipText),
+        designed<TextBox>("Visible", &TextBox::setVisible),
+        designed<TextBox>("Enabled", &TextBox::setEnabled),
+    };
+    return properties;
+}
 namespace {
 
 // Dark red, clear on white and on the light colours text boxes are given.

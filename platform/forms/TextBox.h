@@ -8,21 +8,18 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // A one-line text box: a real line edit (editing, selection, clipboard, input methods),
 // read by screen readers. Change is raised whenever the text changes, by the user or by
 // code.
 class TextBox : public QLineEdit, public Placement {
     Q_OBJECT
-    Q_PROPERTY(QString Text READ Text WRITE setText)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
-    Q_PROPERTY(QFont Font READ font WRITE setFont)
-    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<TextBox>& designProperties();
+
     static constexpr const char* kind = "TextBox";
 
     explicit TextBox(QWidget* container);

@@ -1,8 +1,18 @@
 #include "platform/forms/Timer.h"
 
+#include "platform/forms/DesignProperties.h"
+
 #include <algorithm>
 
 namespace dorvak {
+
+const PropertyTable<Timer>& Timer::designProperties() {
+    static const PropertyTable<Timer> properties{
+        designed<Timer>("Interval", &Timer::setInterval),
+        designed<Timer>("Enabled", &Timer::setEnabled),
+    };
+    return properties;
+}
 
 Timer::Timer(QObject* container)
     : QObject(container) {

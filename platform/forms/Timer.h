@@ -7,15 +7,18 @@
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 // Raises Tick every Interval milliseconds while enabled, on the interface thread. Ticks come
 // no faster than the timer resolution, 15 ms: a shorter interval ticks at that rate, so a
 // 1 ms clock costs little. An interval of 0 stops the ticks.
 class Timer : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int Interval READ Interval WRITE setInterval)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<Timer>& designProperties();
+
     static constexpr const char* kind = "Timer";
     static constexpr int resolutionMs = 15;
 

@@ -1,5 +1,6 @@
 #include "platform/forms/WebBrowser.h"
 
+#include "platform/forms/DesignProperties.h"
 #include "platform/forms/PageHostProcess.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,13 @@
 #include <QWindow>
 
 namespace dorvak {
+
+const PropertyTable<WebBrowser>& WebBrowser::designProperties() {
+    static const PropertyTable<WebBrowser> properties{
+        designed<WebBrowser>("Visible", &WebBrowser::setVisible),
+    };
+    return properties;
+}
 namespace {
 
 // As long as the engine itself counts a click as the user's own doing.

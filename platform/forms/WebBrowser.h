@@ -14,6 +14,8 @@ class QDataStream;
 
 namespace dorvak {
 
+template <typename Owner> class PropertyTable;
+
 class PageHostProcess;
 enum class PageMessage : quint8;
 
@@ -29,9 +31,11 @@ enum class PageMessage : quint8;
 // desktop's own browser by default, and only when it is a web address.
 class WebBrowser : public QWidget, public Placement {
     Q_OBJECT
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
 
 public:
+    // The properties a design description sets.
+    static const PropertyTable<WebBrowser>& designProperties();
+
     static constexpr const char* kind = "WebBrowser";
     using LinkOpener = std::function<void(const QUrl&)>;
 

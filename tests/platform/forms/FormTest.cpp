@@ -145,6 +145,10 @@ TEST(FormTest, RejectsBrokenDesigns) {
         R"({"name":"A","controls":[{"kind":"Label","name":"L","container":"Nowhere"}]})"));
     EXPECT_TRUE(failsWith(
         R"({"name":"A","controls":[{"kind":"Label","name":"L","properties":{"Captoin":"x"}}]})"));
+    // Keys match with case, on the window as on its controls.
+    EXPECT_TRUE(failsWith(
+        R"({"name":"A","controls":[{"kind":"Label","name":"L","properties":{"caption":"x"}}]})"));
+    EXPECT_TRUE(failsWith(R"({"name":"A","properties":{"clientWidth":3000}})"));
     EXPECT_TRUE(failsWith(
         R"({"name":"A","controls":[{"kind":"Label","name":"L","properties":{"ForeColor":"red"}}]})",
         ErrorCode::TypeMismatch));
