@@ -63,16 +63,6 @@ void TitleBarRepaint(benchmark::State& state) {
 }
 BENCHMARK(TitleBarRepaint)->Unit(benchmark::kMicrosecond);
 
-void PollingTickPointerResting(benchmark::State& state) {
-    SkinnedWindow window;
-    window.pointAt({200, 10});
-    Timer& timer = *window.skin->pointerTimer();
-    timer.Tick.raise(); // the first tick after arriving may draw
-    for (auto _ : state)
-        timer.Tick.raise();
-}
-BENCHMARK(PollingTickPointerResting)->Unit(benchmark::kMicrosecond);
-
 void PollingTickHoverChange(benchmark::State& state) {
     SkinnedWindow window;
     Timer& timer = *window.skin->pointerTimer();
