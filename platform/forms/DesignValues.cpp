@@ -4,6 +4,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QJsonObject>
 
@@ -130,6 +131,18 @@ QImage loadAssetPicture(const QString& file) {
         throw RuntimeError(ErrorCode::InvalidCall, "no picture: " + file.toStdString());
     picture.setText(QLatin1String(pictureSourceKey), file);
     return picture;
+}
+
+QImage sharperPicture(const QImage& picture, qreal devicePixelRatio) {
+    const QString file = picture.text(QLatin1String(pictureSourceKey));
+    if (devicePixelRatio <= 1.0 || file.isEmpty())
+        return picture;
+    const QFileInfo name(file);
+    QImage sharper(QStringLiteral(":/assets/%1@2x.%2").arg(name.completeBaseName(), name.suffix()));
+    if (sharper.isNull())
+        return picture;
+    sharper.setDevicePixelRatio(2);
+    return sharper;
 }
 
 QImage pictureFromJson(const QJsonValue& value) {

@@ -47,5 +47,9 @@ QImage pictureFromJson(const QJsonValue& value);
 QJsonValue pictureToJson(const QImage& picture);
 inline constexpr qint64 maxSavedPicturePixels = 2048 * 2048;
 QImage loadAssetPicture(const QString& file);
+// The picture to show on a device of this pixel ratio: above 1×, the program's own picture
+// drawn at twice its size (":/assets/<name>@2x.<suffix>", device pixel ratio 2) where there is
+// one; otherwise the picture itself. What is saved stays the picture itself.
+QImage sharperPicture(const QImage& picture, qreal devicePixelRatio);
 
 } // namespace dorvak
