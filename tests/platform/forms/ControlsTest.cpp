@@ -1,7 +1,8 @@
 // Standard controls beyond their design values: drawing on picture boxes, text box changes,
-// images, and timers started and stopped from code.
+// images, the text box's caret at rest, and timers started and stopped from code.
 #include "FormsTestSupport.h"
 
+#include "platform/forms/CaretBlinkTimeout.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/PictureBox.h"
@@ -11,6 +12,9 @@
 #include "platform/windowing/WindowRegistry.h"
 #include "tests/support/Waiting.h"
 
+#include <QGuiApplication>
+#include <QPointer>
+#include <QStyleHints>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -93,6 +97,39 @@ TEST(ControlsTest, ATextBoxReportsEveryChangeOfItsText) {
 
     text->setBackColor(0x0080C0FF); // RGB FFC080
     EXPECT_EQ(text->palette().color(QPalette::Base), QColor(0xFF, 0xC0, 0x80));
+}
+
+TEST(ControlsTest, ATextBoxCaretRestsSteadyWhenLeftAloneAndBlinksAgainOnInput) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    form.Show();
+    QPointer<TextBox> text = form.control<TextBox>("Text1");
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int desktopFlashTime = hints->cursorFlashTime();
+    ASSERT_GT(desktopFlashTime, 0);
+    text->findChild<CaretBlinkTimeout*>()->setTimeout(std::chrono::milliseconds(30));
+    text->setText(QStringLiteral("15"));
+    text->setFocus();
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+
+    // At rest the caret shows as it does right after a key, when it is always on.
+    const QImage resting = shown(*text);
+    QTest::keyClick(text, Qt::Key_End);
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+    EXPECT_EQ(shown(*text), resting);
+
+    // Each key or click starts the wait afresh; leaving the box, or the box going, gives the
+    // other text widgets their blink back.
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+    QTest::mouseClick(text, Qt::LeftButton);
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+    text->clearFocus();
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+    text->setFocus();
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+    delete text;
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
 }
 
 TEST(ControlsTest, AnImageShowsItsPictureAtNaturalSizeOrStretched) {
