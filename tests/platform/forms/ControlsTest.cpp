@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -169,6 +170,42 @@ TEST(ControlsTest, ATimerStartsAfreshWhenEnabledAndStopsWithoutAnInterval) {
     witnessTicks = 0;
     ASSERT_TRUE(waitFor([&] { return witnessTicks >= 3; }));
     EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST(ControlsTest, TimersTickingWithALeaderWakeWithItAndHandOverOnItsBeat) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    Timer count(&form), show(&form), hide(&form);
+    for (Timer* timer : {&count, &show, &hide})
+        timer->setInterval(40);
+    show.setEnabled(false);
+    hide.setEnabled(false);
+    show.tickWith(count);
+    hide.tickWith(count);
+
+    // A mark posted from the leader's tick lands only once the whole round has ticked: what
+    // lies between two marks ticked in one wakeup.
+    QString log;
+    count.Tick.connect([&] {
+        log += u'c';
+        QMetaObject::invokeMethod(
+            &form, [&] { log += u'|'; }, Qt::QueuedConnection);
+    });
+    // The picture's blink in the start-up window: each hands over to the other.
+    show.Tick.connect([&] {
+        log += u's';
+        hide.setEnabled(true);
+        show.setEnabled(false);
+    });
+    hide.Tick.connect([&] {
+        log += u'h';
+        show.setEnabled(true);
+        hide.setEnabled(false);
+    });
+    // Enabled between two of the leader's ticks, a follower still ticks on them.
+    QTimer::singleShot(10, &form, [&] { show.setEnabled(true); });
+    ASSERT_TRUE(waitFor([&] { return log.count(u'|') >= 5; }));
+    EXPECT_TRUE(log.startsWith(QStringLiteral("cs|ch|cs|ch|"))) << log.toStdString();
 }
 
 // Above 1× an owner-drawn surface shows each of its pixels as whole device pixels, never a
