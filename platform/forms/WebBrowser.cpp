@@ -74,7 +74,7 @@ bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void WebBrowser::startHost() {
     hostStartQueued_ = false;
-    host_ = PageHostProcess::start();
+    host_ = PageHostProcess::start(devicePixelRatioF());
     if (!host_) {
         reportLoad(false);
         return;

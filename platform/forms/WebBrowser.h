@@ -23,7 +23,8 @@ enum class PageMessage : quint8;
 // (PageHostProcess) from the first navigation until the control goes; a window being shown with
 // the control is on the screen before the process starts. Navigate() returns at
 // once; the page loads in the background and its end is reported by DocumentComplete or
-// NavigateError. Where the engine cannot run, every navigation reports an error and the window
+// NavigateError. The page is drawn at the device pixel ratio of the control's screen when its
+// host starts. Where the engine cannot run, every navigation reports an error and the window
 // around the control carries on.
 //
 // The page is kept to itself: it reads only files of its own folder, never the network, and

@@ -106,6 +106,52 @@ TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
     EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }, engineStartMs));
 }
 
+// CTest runs this one at 1× and on a screen of ratio 2. By its own device pixel ratio the page
+// draws columns one device pixel wide: alternate columns on the screen mean it was drawn at the
+// screen's resolution, pairs that it was drawn at 1× and magnified. Its square answers the pointer
+// where it is on the screen.
+TEST(WebBrowserTest, APageIsDrawnAtTheScreensResolution) {
+    Folder folder;
+    const QString page = folder.write("sayfa.html", R"html(<!DOCTYPE html>
+<style>body { margin: 0; display: flex } canvas, div { width: 40px; height: 20px }</style>
+<body><canvas></canvas><div style='background:#2050a0' onmouseover="this.style.background = '#ffff00'"></div>
+<script>
+const canvas = document.querySelector('canvas');
+canvas.width = 40 * devicePixelRatio;
+canvas.height = 20 * devicePixelRatio;
+const columns = canvas.getContext('2d');
+columns.fillStyle = '#fff';
+columns.fillRect(0, 0, canvas.width, canvas.height);
+columns.fillStyle = '#000';
+for (let x = 0; x < canvas.width; x += 2)
+  columns.fillRect(x, 0, 1, canvas.height);
+</script>)html");
+    ShownBrowser shown({80, 20});
+    ASSERT_TRUE(shown.open(page));
+    const qreal ratio = shown.window.devicePixelRatioF();
+    const int width = qRound(40 * ratio);
+    const auto deviceColumns = [&] {
+        const QImage grabbed = shown.window.grab().toImage();
+        QString columns;
+        for (int x = 0; x < width; ++x)
+            columns += grabbed.pixel(x, grabbed.height() / 2) == 0xff000000 ? u'#' : u'.';
+        return columns;
+    };
+    QString alternate;
+    for (int x = 0; x < width; ++x)
+        alternate += x % 2 ? u'.' : u'#';
+    EXPECT_TRUE(waitFor([&] { return deviceColumns() == alternate; }, engineStartMs))
+        << deviceColumns().toStdString() << " at " << ratio;
+
+    const QPoint square(60, 10);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            shown.move(square);
+            return shown.pixel(square * ratio) == yellow;
+        },
+        engineStartMs));
+}
+
 TEST(WebBrowserTest, AWindowOpenedWithItsPageIsUpBeforeTheEngineStarts) {
     Folder folder;
     const QString page = folder.write("sayfa.html", "<body style='background:#2050a0'>");
