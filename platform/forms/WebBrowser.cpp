@@ -1,5 +1,6 @@
 #include "platform/forms/WebBrowser.h"
 
+#include "platform/forms/Announcement.h"
 #include "platform/forms/DesignProperties.h"
 #include "platform/forms/PageHostProcess.h"
 
@@ -32,6 +33,7 @@ bool isWebAddress(const QUrl& url) {
 WebBrowser::WebBrowser(QWidget* container)
     : QWidget(container)
     , Placement(static_cast<QWidget&>(*this))
+    , readOut_(new Announcement(this))
     , openLink_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -102,6 +104,9 @@ void WebBrowser::received(PageMessage message, QDataStream& fields) {
         linkRequested(url);
         break;
     }
+    case PageMessage::Text:
+        showText(fields);
+        break;
     case PageMessage::Cursor: {
         Qt::CursorShape shape;
         fields >> shape;
@@ -124,6 +129,13 @@ void WebBrowser::showFrame(QDataStream& fields) {
     std::copy(pixels.cbegin(), pixels.cend(), reinterpret_cast<char*>(frame.bits()));
     frame_ = std::move(frame);
     update();
+}
+
+void WebBrowser::showText(QDataStream& fields) {
+    QString text;
+    fields >> text;
+    setAccessibleName(text);
+    readOut_->announce(text);
 }
 
 void WebBrowser::reportLoad(bool ok) {

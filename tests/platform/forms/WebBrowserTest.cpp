@@ -104,6 +104,9 @@ TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
 
     // The page's own colour reaches the screen: the engine renders, not only loads.
     EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }, engineStartMs));
+    // And its text reaches screen readers, which read the page by it.
+    EXPECT_TRUE(waitFor([&] { return shown.browser.accessibleName() == "Şafak"; }, engineStartMs))
+        << shown.browser.accessibleName().toStdString();
 }
 
 // CTest runs this one at 1× and on a screen of ratio 2. By its own device pixel ratio the page
