@@ -76,7 +76,8 @@ bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void WebBrowser::startHost() {
     hostStartQueued_ = false;
-    host_ = PageHostProcess::start(devicePixelRatioF());
+    hostRatio_ = devicePixelRatioF();
+    host_ = PageHostProcess::start(hostRatio_);
     if (!host_) {
         reportLoad(false);
         return;
@@ -134,6 +135,9 @@ void WebBrowser::showFrame(QDataStream& fields) {
 void WebBrowser::showText(QDataStream& fields) {
     QString text;
     fields >> text;
+    // The same text again, as the page is drawn anew, is no news.
+    if (text == accessibleName())
+        return;
     setAccessibleName(text);
     readOut_->announce(text);
 }
@@ -160,6 +164,12 @@ void WebBrowser::linkRequested(const QUrl& url) {
 }
 
 void WebBrowser::paintEvent(QPaintEvent*) {
+    // A host draws at the ratio it started with; on a screen of another, a new one draws the
+    // page again while this frame stands in for it.
+    if (host_ && devicePixelRatioF() != hostRatio_ && !std::exchange(hostStartQueued_, true)) {
+        host_.reset();
+        QMetaObject::invokeMethod(this, &WebBrowser::startHost, Qt::QueuedConnection);
+    }
     QPainter painter(this);
     // White until the page has drawn, as the engine starts.
     if (frame_.isNull())
