@@ -65,7 +65,7 @@ bool Arc(HDC hdc, int left, int top, int right, int bottom, int startX, int star
 OleColor SetPixel(HDC hdc, int x, int y, OleColor color) {
     Surface* surface = surfaceFromHdc(hdc);
     const std::optional<OleColor> plain = plainColor(color);
-    if (!surface || !plain || !surface->image().rect().contains(x, y))
+    if (!surface || !plain || !surface->rect().contains(x, y))
         return invalidColor;
     Raster(surface->image(), pixelFromPlain(*plain)).plot(x, y);
     surface->markChanged(QRect(x, y, 1, 1));
@@ -74,10 +74,12 @@ OleColor SetPixel(HDC hdc, int x, int y, OleColor color) {
 
 OleColor GetPixel(HDC hdc, int x, int y) {
     const Surface* surface = surfaceFromHdc(hdc);
-    if (!surface || !surface->image().rect().contains(x, y))
+    if (!surface || !surface->rect().contains(x, y))
         return invalidColor;
-    return plainFromPixel(
-        reinterpret_cast<const std::uint32_t*>(surface->image().constScanLine(y))[x]);
+    // Above 1×, the top-left device pixel of the block.
+    const int scale = surface->deviceScale();
+    return plainFromPixel(reinterpret_cast<const std::uint32_t*>(
+        surface->image().constScanLine(y * scale))[x * scale]);
 }
 
 SurfacePixels::SurfacePixels(HDC hdc)
@@ -88,8 +90,9 @@ SurfacePixels::SurfacePixels(HDC hdc)
     Q_ASSERT(image.depth() == 32);
     bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
     stride_ = image.bytesPerLine() / 4;
-    width_ = image.width();
-    height_ = image.height();
+    scale_ = surface_->deviceScale();
+    width_ = surface_->width();
+    height_ = surface_->height();
 }
 
 void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor from, OleColor to) {
@@ -108,11 +111,10 @@ void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor fr
     const std::uint32_t match = pixelFromPlain(from) & rgbBits, pixel = pixelFromPlain(*plainTo);
     Q_ASSERT(left >= 0 && top >= 0);
     for (int y = top; y <= bottom; y += stepY) {
-        std::uint32_t* row = bits_ + y * stride_;
         for (int x = left; x <= right; x += stepX) {
             Q_ASSERT(inside(x, y));
-            if ((row[x] & rgbBits) == match) {
-                row[x] = pixel;
+            if ((*block(x, y) & rgbBits) == match) {
+                fillBlock(x, y, pixel);
                 written(x, y);
             }
         }
