@@ -2,9 +2,11 @@
 // at rest, hovered and focused; beside it, the peer it is measured against: Qt's own push
 // button of the same size, caption and font, painted by the Fusion style into an image.
 #include "controls/button/Button.h"
+#include "controls/button/ButtonPainter.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/DesignValues.h"
 #include "platform/forms/FormDesign.h"
+#include "platform/gdi/Surface.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -99,12 +101,59 @@ void fusionPushButton(benchmark::State& state, Look look) {
     report(state, *button, button->underMouse(), button->hasFocus());
 }
 
+// The painting alone, on a face of device scale 1 or 2 (each pixel a 2 × 2 block and the
+// caption from the font at twice its size), beside Fusion painting into an image of that
+// device pixel ratio: a scale in one run, whatever the screen's.
+void paintFaceAt(benchmark::State& state, int scale) {
+    const ControlDesign design = savedCommand1();
+    QWidget window;
+    window.resize(300, 200);
+    auto* button = new Button(ControlSite{nullptr, &window, design.name, -1});
+    button->setGeometry(placeOf(design));
+    button->start(PropertyBag(design.bag));
+    settleFocus(window, *button, Look::Focused);
+    Surface face(button->width(), button->height());
+    face.setFont(button->Font());
+    face.setDeviceScale(scale);
+    for (auto _ : state) {
+        PaintedFace painted = ButtonPainter(button->state(), face, true).paint();
+        benchmark::DoNotOptimize(painted.captionRect);
+    }
+    report(state, *button, false, button->state().HasFocus);
+    state.counters["scale"] = scale;
+}
+
+void fusionPushButtonAt(benchmark::State& state, int scale) {
+    const ControlDesign design = savedCommand1();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QWidget window;
+    window.resize(300, 200);
+    auto* button = new QPushButton(design.bag.value(QLatin1String("caption")).toString(), &window);
+    button->setStyle(fusion.get());
+    button->setFont(fontFromJson(design.bag.value(QLatin1String("font"))));
+    button->setGeometry(placeOf(design));
+    settleFocus(window, *button, Look::Focused);
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+    QImage image(button->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    for (auto _ : state) {
+        button->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    report(state, *button, false, button->hasFocus());
+    state.counters["scale"] = scale;
+}
+
 BENCHMARK_CAPTURE(repaint, rest, Look::Rest)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(repaint, hovered, Look::Hovered)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(repaint, focused, Look::Focused)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fusionPushButton, rest, Look::Rest)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fusionPushButton, hovered, Look::Hovered)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fusionPushButton, focused, Look::Focused)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(paintFaceAt, 1x, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(paintFaceAt, 2x, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fusionPushButtonAt, 1x, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fusionPushButtonAt, 2x, 2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace dorvak
