@@ -94,8 +94,9 @@ void Surface::setDeviceScale(int scale) {
     Q_ASSERT(scale >= 1);
     if (scale == deviceScale_)
         return;
+    QImage blank = blankImage(width(), height(), scale);
     deviceScale_ = scale;
-    replaceImage(blankImage(width(), height(), scale));
+    replaceImage(std::move(blank));
 }
 
 void Surface::replaceImage(QImage blank) {
