@@ -4,6 +4,7 @@
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Surface.h"
 
+#include <type_traits>
 #include <vector>
 
 namespace dorvak {
@@ -110,15 +111,25 @@ void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor fr
     constexpr std::uint32_t rgbBits = 0x00FFFFFF;
     const std::uint32_t match = pixelFromPlain(from) & rgbBits, pixel = pixelFromPlain(*plainTo);
     Q_ASSERT(left >= 0 && top >= 0);
-    for (int y = top; y <= bottom; y += stepY) {
-        for (int x = left; x <= right; x += stepX) {
-            Q_ASSERT(inside(x, y));
-            if ((*block(x, y) & rgbBits) == match) {
-                fillBlock(x, y, pixel);
+    // Compiled apart for 1×, where the scan of single pixels is the hot loop of a repaint.
+    const auto scan = [&](auto scale) {
+        for (int y = top; y <= bottom; y += stepY) {
+            std::uint32_t* row = bits_ + qsizetype(y) * scale * stride_;
+            for (int x = left; x <= right; x += stepX) {
+                Q_ASSERT(inside(x, y));
+                std::uint32_t* corner = row + qsizetype(x) * scale;
+                if ((*corner & rgbBits) != match)
+                    continue;
+                for (int blockRow = 0; blockRow < scale; ++blockRow)
+                    std::fill_n(corner + blockRow * stride_, scale, pixel);
                 written(x, y);
             }
         }
-    }
+    };
+    if (scale_ == 1)
+        scan(std::integral_constant<int, 1>());
+    else
+        scan(scale_);
 }
 
 SurfacePixels::~SurfacePixels() {

@@ -58,7 +58,7 @@ public:
         const std::optional<OleColor> plain = plainColor(color);
         if (!plain || !inside(x, y))
             return invalidColor;
-        fillBlock(x, y, pixelFromPlain(*plain));
+        fillBlock(block(x, y), pixelFromPlain(*plain));
         written(x, y);
         return *plain;
     }
@@ -93,8 +93,7 @@ private:
     std::uint32_t* block(int x, int y) const {
         return bits_ + qsizetype(y) * scale_ * stride_ + qsizetype(x) * scale_;
     }
-    void fillBlock(int x, int y, std::uint32_t pixel) {
-        std::uint32_t* corner = block(x, y);
+    void fillBlock(std::uint32_t* corner, std::uint32_t pixel) {
         if (scale_ == 1) {
             *corner = pixel;
             return;

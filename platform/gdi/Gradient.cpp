@@ -49,9 +49,9 @@ void fillRect(QImage& image, TRIVERTEX first, TRIVERTEX second, bool horizontal)
     if (horizontal) {
         const std::int64_t length = second.x - first.x;
         std::vector<std::uint32_t> row(static_cast<std::size_t>(rowWidth));
-        for (int x = 0; x < rowWidth; ++x)
-            row[std::size_t(x)] =
-                blend(first, second, clipped.left() + x / scale - first.x, length);
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            std::fill_n(row.begin() + (x - clipped.left()) * scale, scale,
+                        blend(first, second, x - first.x, length));
         for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
             for (int i = 0; i < scale; ++i)
                 std::copy(row.begin(), row.end(), deviceRow(y) + i * stride);
