@@ -114,6 +114,53 @@ TEST(ButtonAtScale, CaptionsAreDrawnFromTheFontAtTheDeviceSize) {
     EXPECT_EQ(checked, 2);
 }
 
+// The outline of a rectangle on white, on white: each of its four one-pixel sides covers the
+// same width of device pixels, the scale's, wherever it lies. Magnifying the 1× pixels at 1.5×
+// gives the sides at even pixels one device pixel and those at odd ones two. The button ends
+// on whole device pixels at both scales: Qt paints a widget's last partial pixel whole.
+TEST(ButtonAtScale, EverySideOfAnOutlineHasOneWidth) {
+    constexpr OleColor white = 0xFFFFFF;
+    const QJsonObject bag{{QLatin1String("buttonstyle"), int(ButtonStyle::None)},
+                          {QLatin1String("backcolor"), qint64(white)},
+                          {QLatin1String("backcolorhover"), qint64(white)},
+                          {QLatin1String("bordercolor"), 0},
+                          {QLatin1String("bordercolorhover"), 0},
+                          {QLatin1String("focusrect"), false},
+                          {QLatin1String("caption"), QString()}};
+    ButtonHost host(bag, QSize(60, 40));
+    QPalette palette = host.window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    host.window.setPalette(palette);
+    host.window.setAutoFillBackground(true);
+    ASSERT_TRUE(host.show());
+    const qreal scale = host.window.devicePixelRatioF();
+    ASSERT_GT(scale, 1.0) << "run under QT_SCALE_FACTOR above 1";
+    const QImage shot = host.window.grab().toImage();
+    // How much of a device pixel the black outline covers.
+    const auto ink = [&](int x, int y) { return 1.0 - qGray(shot.pixel(x, y)) / 255.0; };
+    const QRect box(QPointF(QPointF(host.button->pos()) * scale).toPoint(),
+                    QPointF(QPointF(host.button->geometry().bottomRight()) * scale).toPoint());
+    std::vector<double> widths;
+    for (const bool across : {true, false}) {
+        // Along the middle of each side: the ink summed across it, on every row or column.
+        const int from = across ? box.top() : box.left(), to = across ? box.bottom() : box.right();
+        for (const int side : {0, 1}) {
+            for (int along = from + (to - from) / 4; along < to - (to - from) / 4; ++along) {
+                double width = 0;
+                for (int offset = -3; offset <= 3; ++offset) {
+                    const int edge = across ? (side ? box.right() : box.left())
+                                            : (side ? box.bottom() : box.top());
+                    width += across ? ink(edge + offset, along) : ink(along, edge + offset);
+                }
+                widths.push_back(width);
+            }
+        }
+    }
+    const auto [thinnest, widest] = std::minmax_element(widths.begin(), widths.end());
+    EXPECT_NEAR(*thinnest, scale, 0.3);
+    EXPECT_NEAR(*widest, scale, 0.3);
+}
+
 // A press at a device pixel of the window, as the window system reports it: the pixel's
 // corner in logical coordinates. Whether the button took it: its count of presses grew.
 bool pressesAt(QWidget& window, const int& presses, QPoint devicePixel) {
