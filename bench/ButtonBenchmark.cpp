@@ -2,9 +2,11 @@
 // at rest, hovered and focused; beside it, the peer it is measured against: Qt's own push
 // button of the same size, caption and font, painted by the Fusion style into an image.
 #include "controls/button/Button.h"
+#include "controls/button/ButtonPainter.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/DesignValues.h"
 #include "platform/forms/FormDesign.h"
+#include "platform/gdi/Surface.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -55,13 +57,18 @@ void report(benchmark::State& state, const QWidget& control, bool hovered, bool 
         QStringLiteral("%1x%2").arg(control.width()).arg(control.height()).toStdString());
 }
 
-void repaint(benchmark::State& state, Look look) {
+Button* placeCommand1(QWidget& window) {
     const ControlDesign design = savedCommand1();
-    QWidget window;
     window.resize(300, 200);
     auto* button = new Button(ControlSite{nullptr, &window, design.name, -1});
     button->setGeometry(placeOf(design));
     button->start(PropertyBag(design.bag));
+    return button;
+}
+
+void repaint(benchmark::State& state, Look look) {
+    QWidget window;
+    Button* button = placeCommand1(window);
     settleFocus(window, *button, look);
     if (look == Look::Hovered) {
         const QPoint inside(20, 20);
@@ -77,7 +84,8 @@ void repaint(benchmark::State& state, Look look) {
     report(state, *button, button->state().mouseOver(), button->state().HasFocus);
 }
 
-void fusionPushButton(benchmark::State& state, Look look) {
+// At a device scale of 2, painted into an image of that device pixel ratio.
+void fusionPushButton(benchmark::State& state, Look look, int scale = 1) {
     const ControlDesign design = savedCommand1();
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QWidget window;
@@ -91,12 +99,31 @@ void fusionPushButton(benchmark::State& state, Look look) {
     button->setAttribute(Qt::WA_UnderMouse, look == Look::Hovered);
     // Fusion frames the focused button only when the focus came by keyboard.
     window.setAttribute(Qt::WA_KeyboardFocusChange);
-    QImage image(button->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(button->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     for (auto _ : state) {
         button->render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
     report(state, *button, button->underMouse(), button->hasFocus());
+    state.counters["scale"] = scale;
+}
+
+// The focused face painted alone at device scale 1 or 2 (each pixel a 2 × 2 block, the caption
+// from the font at twice its size): a scale in one run, whatever the screen's.
+void paintFaceAt(benchmark::State& state, int scale) {
+    QWidget window;
+    Button* button = placeCommand1(window);
+    settleFocus(window, *button, Look::Focused);
+    Surface face(button->width(), button->height());
+    face.setFont(button->Font());
+    face.setDeviceScale(scale);
+    for (auto _ : state) {
+        PaintedFace painted = ButtonPainter(button->state(), face, true).paint();
+        benchmark::DoNotOptimize(painted.captionRect);
+    }
+    report(state, *button, false, button->state().HasFocus);
+    state.counters["scale"] = scale;
 }
 
 BENCHMARK_CAPTURE(repaint, rest, Look::Rest)->Unit(benchmark::kMicrosecond);
@@ -105,6 +132,9 @@ BENCHMARK_CAPTURE(repaint, focused, Look::Focused)->Unit(benchmark::kMicrosecond
 BENCHMARK_CAPTURE(fusionPushButton, rest, Look::Rest)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fusionPushButton, hovered, Look::Hovered)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(fusionPushButton, focused, Look::Focused)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(paintFaceAt, 1x, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(paintFaceAt, 2x, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fusionPushButton, focused_2x, Look::Focused, 2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace dorvak

@@ -96,16 +96,13 @@ void ButtonPainter::drawPicture() {
 // turns grey.
 void ButtonPainter::greyPicture(int channelShift) {
     const PixelBox& box = painted_.pictureRect;
-    SurfacePixels face(hdc_);
-    for (int x = box.Left; x <= box.Left + box.Width; ++x) {
-        for (int y = box.Top; y <= box.Top + box.Height; ++y) {
-            const OleColor pixel = face.get(x, y);
-            if (pixel == button_.BackColor)
-                continue;
-            const int grey = int(pixel >> channelShift & 0xFF);
-            face.set(x, y, rgb(grey, grey, grey));
-        }
-    }
+    SurfacePixels(hdc_).recolour(QRect(box.Left, box.Top, box.Width + 1, box.Height + 1),
+                                 [&](OleColor pixel, int, int) -> std::optional<OleColor> {
+                                     if (pixel == button_.BackColor)
+                                         return std::nullopt;
+                                     const int grey = int(pixel >> channelShift & 0xFF);
+                                     return rgb(grey, grey, grey);
+                                 });
 }
 
 void ButtonPainter::placeCaption() {
@@ -180,17 +177,15 @@ void ButtonPainter::colourCaption() {
 
     const OleColor K = surface_.foreColor();
     const PixelBox& box = painted_.captionRect;
-    SurfacePixels face(hdc_);
-    for (int x = box.Left; x <= box.Left + box.Width; ++x) {
-        for (int y = box.Top; y <= box.Top + box.Height; ++y) {
-            if (!face.matches(x, y, K))
-                continue;
-            const double t = across ? x / SW : y / SH;
-            face.set(x, y,
-                     rgb(blend(from.red, to.red, t), blend(from.green, to.green, t),
-                         blendStep(from.blue, to.blue, t)));
-        }
-    }
+    SurfacePixels(hdc_).recolour(QRect(box.Left, box.Top, box.Width + 1, box.Height + 1),
+                                 [&](OleColor pixel, int x, int y) -> std::optional<OleColor> {
+                                     if (pixel != K)
+                                         return std::nullopt;
+                                     const double t = across ? x / SW : y / SH;
+                                     return rgb(blend(from.red, to.red, t),
+                                                blend(from.green, to.green, t),
+                                                blendStep(from.blue, to.blue, t));
+                                 });
 }
 
 } // namespace dorvak

@@ -1,5 +1,6 @@
 #include "platform/forms/DrawingWidget.h"
 
+#include "platform/forms/DesignValues.h"
 #include "platform/forms/MousePointer.h"
 
 namespace dorvak {
@@ -13,7 +14,7 @@ DrawingWidget::DrawingWidget(QWidget* parent, Qt::WindowFlags flags, bool autoRe
 }
 
 void DrawingWidget::setPicture(const QImage& picture) {
-    surface().setPicture(picture);
+    surface().setPicture(picture, sharperPicture(picture, devicePixelRatioF()));
     Cls();
 }
 

@@ -20,10 +20,11 @@ void DefaultPrinter::printPage(const QImage& page) {
     if (!painter.begin(&printer))
         throw std::runtime_error("Yazıcı belgeyi kabul etmedi.");
     // The window at its size on screen (96 pixels per inch), shrunk only if it would not fit.
+    // A window grabbed above 1× holds more pixels, not more size.
     const QRect paper = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale =
-        std::min({printer.resolution() / 96.0, paper.width() / double(page.width()),
-                  paper.height() / double(page.height())});
+    const QSizeF size = page.deviceIndependentSize();
+    const double scale = std::min({printer.resolution() / 96.0, paper.width() / size.width(),
+                                   paper.height() / size.height()});
     painter.scale(scale, scale);
     painter.drawImage(QPoint(0, 0), page);
     if (!painter.end())

@@ -4,6 +4,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace dorvak {
 
@@ -15,24 +17,41 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, Qt::WindowFlags flags)
 }
 
 Surface& SurfaceWidget::surface() {
+    surface_.setDeviceScale(deviceScaleFor(devicePixelRatioF()));
     if (surface_.width() != width() || surface_.height() != height())
         surface_.resize(width(), height());
     return surface_;
+}
+
+int SurfaceWidget::deviceScaleFor(qreal devicePixelRatio) {
+    // A ratio a rounding error above a whole one is that whole one.
+    return std::max(1, int(std::ceil(devicePixelRatio - 1e-6)));
 }
 
 float SurfaceWidget::toScaleUnits(double pixels) const {
     return static_cast<float>(Surface::scaleX(pixels, ScaleMode::Pixels, surface_.scaleMode()));
 }
 
-bool SurfaceWidget::showsAt(QPoint point) const {
-    return surface_.backStyle() == Surface::Opaque || surface_.visibleRegion().contains(point);
+bool SurfaceWidget::showsAt(QPointF position) const {
+    const QPoint pixel(int(std::floor(position.x())), int(std::floor(position.y())));
+    if (!rect().contains(pixel) || (!mask().isEmpty() && !mask().contains(pixel)))
+        return false;
+    return surface_.backStyle() == Surface::Opaque || surface_.visibleRegion().contains(pixel);
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another scale: the owner draws again at the new one.
+    if (deviceScaleFor(devicePixelRatioF()) != surface_.deviceScale()) {
+        surface();
+        deviceScaleChanged();
+    }
     QPainter painter(this);
-    // Above 1× each surface pixel becomes whole device pixels, never a blend: the renderers
-    // and the pixel scans work in the surface's own pixels, and its lines and text stay sharp.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // At the surface's own scale every pixel is copied as it is; at a fractional scale the
+    // surface is reduced from the next whole one, smoothly so that no row or column is
+    // dropped or doubled.
+    const int scale = surface_.deviceScale();
+    const bool reduced = !qFuzzyCompare(devicePixelRatioF(), qreal(scale));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, reduced);
     QRegion area = event->region();
     if (surface_.backStyle() == Surface::Transparent)
         area &= surface_.visibleRegion();
@@ -41,7 +60,11 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
         // paint is clipped to (the widget less its opaque children) it blends pixel by pixel,
         // a large surface on worker threads that the paint then waits for.
         painter.setClipRect(rect);
-        painter.drawImage(rect.topLeft(), surface_.image(), rect);
+        // A reduced part samples its neighbours as the whole does, so that no seam shows
+        // where two updates meet.
+        const QRect source = reduced ? QRect(QPoint(), surface_.image().size())
+                                     : QRect(rect.topLeft() * scale, rect.size() * scale);
+        painter.drawImage(source.topLeft() / scale, surface_.image(), source);
     }
 }
 

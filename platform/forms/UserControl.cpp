@@ -125,6 +125,10 @@ void UserControl::Press() {
         runHandler([this] { UserControl_Press(); });
 }
 
+void UserControl::deviceScaleChanged() {
+    runHandler([this] { UserControl_Paint(); });
+}
+
 void UserControl::resizeEvent(QResizeEvent* event) {
     SurfaceWidget::resizeEvent(event);
     runHandler([this] { UserControl_Resize(); });
@@ -144,9 +148,22 @@ void UserControl::deliverMouse(QMouseEvent* event, MouseHandler handler, Qt::Mou
     runHandler([&] { (this->*handler)(button, shift, x, y); });
 }
 
+namespace {
+
+// Where the pointer is, as precisely as the window system told: Qt hands a widget its
+// position rounded to whole logical pixels, which above 1× moves a device pixel beside a
+// shape into it. The window's own position keeps the fraction; the widget lies a whole number
+// of pixels from the window.
+QPointF pointerPosition(const QMouseEvent& event) {
+    const QPointF scene = event.scenePosition();
+    return event.position() + (scene - QPointF(scene.toPoint()));
+}
+
+} // namespace
+
 void UserControl::mousePressEvent(QMouseEvent* event) {
     // See-through pixels are not part of the control.
-    if (!showsAt(event->position().toPoint())) {
+    if (!showsAt(pointerPosition(*event))) {
         event->ignore();
         return;
     }
@@ -160,7 +177,7 @@ void UserControl::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void UserControl::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint position = event->position().toPoint();
+    const QPointF position = pointerPosition(*event);
     // The release of a press that went through a see-through pixel is not ours either.
     if (!pressed_ && !showsAt(position)) {
         event->ignore();
@@ -168,14 +185,14 @@ void UserControl::mouseReleaseEvent(QMouseEvent* event) {
     }
     pressed_ = false;
     deliverMouse(event, &UserControl::UserControl_MouseUp, event->button());
-    const bool inside = rect().contains(position) && showsAt(position);
+    const bool inside = showsAt(position);
     if (inside && !afterDoubleClick_ && event->button() == Qt::LeftButton)
         runHandler([this] { UserControl_Click(); });
     afterDoubleClick_ = false;
 }
 
 void UserControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!showsAt(event->position().toPoint())) {
+    if (!showsAt(pointerPosition(*event))) {
         event->ignore();
         return;
     }

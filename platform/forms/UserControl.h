@@ -111,6 +111,7 @@ protected:
     virtual void UserControl_EnterFocus() {}
     virtual void UserControl_ExitFocus() {}
 
+    void deviceScaleChanged() override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

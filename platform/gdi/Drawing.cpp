@@ -4,6 +4,7 @@
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Surface.h"
 
+#include <type_traits>
 #include <vector>
 
 namespace dorvak {
@@ -65,7 +66,7 @@ bool Arc(HDC hdc, int left, int top, int right, int bottom, int startX, int star
 OleColor SetPixel(HDC hdc, int x, int y, OleColor color) {
     Surface* surface = surfaceFromHdc(hdc);
     const std::optional<OleColor> plain = plainColor(color);
-    if (!surface || !plain || !surface->image().rect().contains(x, y))
+    if (!surface || !plain || !surface->rect().contains(x, y))
         return invalidColor;
     Raster(surface->image(), pixelFromPlain(*plain)).plot(x, y);
     surface->markChanged(QRect(x, y, 1, 1));
@@ -74,10 +75,12 @@ OleColor SetPixel(HDC hdc, int x, int y, OleColor color) {
 
 OleColor GetPixel(HDC hdc, int x, int y) {
     const Surface* surface = surfaceFromHdc(hdc);
-    if (!surface || !surface->image().rect().contains(x, y))
+    if (!surface || !surface->rect().contains(x, y))
         return invalidColor;
-    return plainFromPixel(
-        reinterpret_cast<const std::uint32_t*>(surface->image().constScanLine(y))[x]);
+    // Above 1×, the top-left device pixel of the block.
+    const int scale = surface->deviceScale();
+    return plainFromPixel(reinterpret_cast<const std::uint32_t*>(
+        surface->image().constScanLine(y * scale))[x * scale]);
 }
 
 SurfacePixels::SurfacePixels(HDC hdc)
@@ -88,8 +91,9 @@ SurfacePixels::SurfacePixels(HDC hdc)
     Q_ASSERT(image.depth() == 32);
     bits_ = reinterpret_cast<std::uint32_t*>(image.bits());
     stride_ = image.bytesPerLine() / 4;
-    width_ = image.width();
-    height_ = image.height();
+    scale_ = surface_->deviceScale();
+    width_ = surface_->width();
+    height_ = surface_->height();
 }
 
 void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor from, OleColor to) {
@@ -107,16 +111,25 @@ void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor fr
     constexpr std::uint32_t rgbBits = 0x00FFFFFF;
     const std::uint32_t match = pixelFromPlain(from) & rgbBits, pixel = pixelFromPlain(*plainTo);
     Q_ASSERT(left >= 0 && top >= 0);
-    for (int y = top; y <= bottom; y += stepY) {
-        std::uint32_t* row = bits_ + y * stride_;
-        for (int x = left; x <= right; x += stepX) {
-            Q_ASSERT(inside(x, y));
-            if ((row[x] & rgbBits) == match) {
-                row[x] = pixel;
+    // Compiled apart for 1×, where the scan of single pixels is the hot loop of a repaint.
+    const auto scan = [&](auto scale) {
+        for (int y = top; y <= bottom; y += stepY) {
+            std::uint32_t* row = bits_ + qsizetype(y) * scale * stride_;
+            for (int x = left; x <= right; x += stepX) {
+                Q_ASSERT(inside(x, y));
+                std::uint32_t* corner = row + qsizetype(x) * scale;
+                if ((*corner & rgbBits) != match)
+                    continue;
+                for (int blockRow = 0; blockRow < scale; ++blockRow)
+                    std::fill_n(corner + blockRow * stride_, scale, pixel);
                 written(x, y);
             }
         }
-    }
+    };
+    if (scale_ == 1)
+        scan(std::integral_constant<int, 1>());
+    else
+        scan(scale_);
 }
 
 SurfacePixels::~SurfacePixels() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <optional>
 
 namespace dorvak {
 
@@ -33,7 +34,9 @@ class Surface;
 
 // GetPixel and SetPixel for a pass over many pixels of one surface, with the same results
 // and the device context looked up once instead of once per pixel. Nothing else draws on
-// the surface while it lives; what it wrote is reported changed when it ends.
+// the surface while it lives; what it wrote is reported changed when it ends. Coordinates are
+// logical: above 1× a get reads the top-left device pixel of the pixel's block, a set fills
+// the block.
 class SurfacePixels {
 public:
     explicit SurfacePixels(HDC hdc);
@@ -42,21 +45,20 @@ public:
     SurfacePixels& operator=(const SurfacePixels&) = delete;
 
     OleColor get(int x, int y) const {
-        return inside(x, y) ? plainFromPixel(bits_[y * stride_ + x]) : invalidColor;
+        return inside(x, y) ? plainFromPixel(*block(x, y)) : invalidColor;
     }
     // get(x, y) == color, without converting the pixel: what a scan for one colour asks.
     bool matches(int x, int y, OleColor color) const {
         constexpr std::uint32_t rgbBits = 0x00FFFFFF;
         if (!inside(x, y))
             return color == invalidColor;
-        return color <= rgbBits &&
-               (bits_[y * stride_ + x] & rgbBits) == (pixelFromPlain(color) & rgbBits);
+        return color <= rgbBits && (*block(x, y) & rgbBits) == (pixelFromPlain(color) & rgbBits);
     }
     OleColor set(int x, int y, OleColor color) {
         const std::optional<OleColor> plain = plainColor(color);
         if (!plain || !inside(x, y))
             return invalidColor;
-        bits_[y * stride_ + x] = pixelFromPlain(*plain);
+        fillBlock(block(x, y), pixelFromPlain(*plain));
         written(x, y);
         return *plain;
     }
@@ -64,7 +66,41 @@ public:
     // set(x, y, to) where get(x, y) == from.
     void replace(const QRect& area, int stepX, int stepY, OleColor from, OleColor to);
 
+    // Each device pixel of the area's pixels inside the surface (ends included) becomes
+    // recolour(its colour, x, y), (x, y) the logical pixel, where that gives a colour. At 1×
+    // the same as get and set over the area; above 1× a recolouring of the text or picture
+    // drawn there that keeps its device pixels.
+    template <typename Recolour> void recolour(const QRect& area, Recolour recolour) {
+        const QRect clipped = area & QRect(0, 0, width_, height_);
+        for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+            for (int x = clipped.left(); x <= clipped.right(); ++x) {
+                std::uint32_t* corner = block(x, y);
+                for (int row = 0; row < scale_; ++row) {
+                    for (int column = 0; column < scale_; ++column) {
+                        std::uint32_t& pixel = corner[row * stride_ + column];
+                        if (const std::optional<OleColor> to =
+                                recolour(plainFromPixel(pixel), x, y)) {
+                            pixel = pixelFromPlain(*to);
+                            written(x, y);
+                        }
+                    }
+                }
+            }
+        }
+    }
+
 private:
+    std::uint32_t* block(int x, int y) const {
+        return bits_ + qsizetype(y) * scale_ * stride_ + qsizetype(x) * scale_;
+    }
+    void fillBlock(std::uint32_t* corner, std::uint32_t pixel) {
+        if (scale_ == 1) {
+            *corner = pixel;
+            return;
+        }
+        for (int row = 0; row < scale_; ++row)
+            std::fill_n(corner + row * stride_, scale_, pixel);
+    }
     bool inside(int x, int y) const {
         return unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_);
     }
@@ -78,7 +114,8 @@ private:
     Surface* surface_;
     std::uint32_t* bits_ = nullptr;
     qsizetype stride_ = 0;
-    int width_ = 0;
+    int scale_ = 1;
+    int width_ = 0; // logical
     int height_ = 0;
     int left_ = INT_MAX, right_ = INT_MIN, top_ = INT_MAX, bottom_ = INT_MIN;
 };

@@ -28,30 +28,41 @@ QRect spannedRect(const TRIVERTEX& a, const TRIVERTEX& b) {
                  QPoint(std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1));
 }
 
+// Each logical pixel of the rectangle a scale × scale block of the image.
 void fillRect(QImage& image, TRIVERTEX first, TRIVERTEX second, bool horizontal) {
     // Order the vertices along the blend so that `first` is the near edge.
     if (horizontal ? first.x > second.x : first.y > second.y)
         std::swap(first, second);
-    const QRect clipped = spannedRect(first, second) & image.rect();
+    const int scale = std::max(1, int(image.devicePixelRatio()));
+    const QRect logical(0, 0, image.width() / scale, image.height() / scale);
+    const QRect clipped = spannedRect(first, second) & logical;
     if (clipped.isEmpty())
         return;
     // Rows are written as whole 32-bit pixels within the clipped rectangle.
-    Q_ASSERT(image.depth() == 32 && image.rect().contains(clipped));
+    Q_ASSERT(image.depth() == 32 && logical.contains(clipped));
 
-    auto* bits = reinterpret_cast<std::uint32_t*>(image.bits()) + clipped.left();
+    auto* bits = reinterpret_cast<std::uint32_t*>(image.bits()) + clipped.left() * scale;
     const qsizetype stride = image.bytesPerLine() / 4;
+    const int rowWidth = clipped.width() * scale;
+    // The first of the scale device rows of logical row y.
+    const auto deviceRow = [&](int y) { return bits + qsizetype(y) * scale * stride; };
     if (horizontal) {
         const std::int64_t length = second.x - first.x;
-        std::vector<std::uint32_t> row(std::size_t(clipped.width()));
+        std::vector<std::uint32_t> row(static_cast<std::size_t>(rowWidth));
         for (int x = clipped.left(); x <= clipped.right(); ++x)
-            row[std::size_t(x - clipped.left())] = blend(first, second, x - first.x, length);
-        for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-            std::copy(row.begin(), row.end(), bits + y * stride);
+            std::fill_n(row.begin() + (x - clipped.left()) * scale, scale,
+                        blend(first, second, x - first.x, length));
+        for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+            for (int i = 0; i < scale; ++i)
+                std::copy(row.begin(), row.end(), deviceRow(y) + i * stride);
+        }
     } else {
         const std::int64_t length = second.y - first.y;
-        for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-            fillPixels(bits + y * stride, clipped.width(),
-                       blend(first, second, y - first.y, length));
+        for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+            const std::uint32_t pixel = blend(first, second, y - first.y, length);
+            for (int i = 0; i < scale; ++i)
+                fillPixels(deviceRow(y) + i * stride, rowWidth, pixel);
+        }
     }
 }
 

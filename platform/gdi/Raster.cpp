@@ -8,8 +8,9 @@ namespace dorvak {
 Raster::Raster(QImage& image, std::uint32_t pixel)
     : bits_(reinterpret_cast<std::uint32_t*>(image.bits()))
     , stride_(image.bytesPerLine() / 4)
-    , width_(image.width())
-    , height_(image.height())
+    , scale_(std::max(1, int(image.devicePixelRatio())))
+    , width_(image.width() / scale_)
+    , height_(image.height() / scale_)
     , pixel_(pixel) {
     // The pen writes whole 32-bit pixels straight into the rows.
     Q_ASSERT(image.isNull() || image.depth() == 32);
@@ -42,7 +43,8 @@ void Raster::line(QPoint from, QPoint to) {
     const bool inside = unsigned(from.x()) < unsigned(width_) &&
                         unsigned(from.y()) < unsigned(height_) &&
                         unsigned(to.x()) < unsigned(width_) && unsigned(to.y()) < unsigned(height_);
-    if (inside)
+    // Unchecked writes step through device pixels, so only at 1×.
+    if (inside && scale_ == 1)
         bresenham<false>(from, to);
     else
         bresenham<true>(from, to);
@@ -108,7 +110,7 @@ void Raster::span(QPoint from, QPoint to) {
         const int left = std::max(first, 0), right = std::min(last, width_ - 1);
         if (left <= right) {
             Q_ASSERT(left >= 0 && right < width_);
-            fillPixels(bits_ + y * stride_ + left, right - left + 1, pixel_);
+            fillRow(left, y, right - left + 1);
         }
         return;
     }
@@ -120,7 +122,7 @@ void Raster::span(QPoint from, QPoint to) {
     const int top = std::max(first, 0), bottom = std::min(last, height_ - 1);
     Q_ASSERT(top >= 0 && bottom < height_);
     for (int y = top; y <= bottom; ++y)
-        bits_[y * stride_ + x] = pixel_;
+        setPixel(x, y);
 }
 
 void Raster::polyline(std::span<const QPoint> points, bool closed) {

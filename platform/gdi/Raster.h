@@ -24,14 +24,15 @@ inline void fillPixels(std::uint32_t* to, qsizetype count, std::uint32_t pixel) 
 }
 
 // One-pixel solid pen writing straight into the scanlines of a 32-bit image. Pixels
-// outside the image are dropped.
+// outside the image are dropped. Coordinates are logical: on an image of device pixel ratio
+// k each pixel is a k × k block.
 class Raster {
 public:
     Raster(QImage& image, std::uint32_t pixel);
 
     void plot(int x, int y) {
         if (unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_))
-            bits_[y * stride_ + x] = pixel_;
+            setPixel(x, y);
     }
 
     // Integer Bresenham from `from` to `to`, the end pixel left unpainted.
@@ -43,10 +44,24 @@ public:
 private:
     template <bool Clip> void bresenham(QPoint from, QPoint to);
     void span(QPoint from, QPoint to);
+    // (x, y) lies inside.
+    void setPixel(int x, int y) {
+        if (scale_ == 1)
+            bits_[y * stride_ + x] = pixel_;
+        else
+            fillRow(x, y, 1);
+    }
+    // `count` pixels from (left, y) on, all inside.
+    void fillRow(int left, int y, int count) {
+        for (int row = 0; row < scale_; ++row)
+            fillPixels(bits_ + (qsizetype(y) * scale_ + row) * stride_ + left * scale_,
+                       qsizetype(count) * scale_, pixel_);
+    }
 
     std::uint32_t* bits_;
     qsizetype stride_;
-    int width_;
+    int scale_;
+    int width_; // logical
     int height_;
     std::uint32_t pixel_;
 };

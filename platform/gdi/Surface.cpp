@@ -38,10 +38,11 @@ double twipsPerUnit(ScaleMode unit) {
     return 1.0;
 }
 
-QImage blankImage(int width, int height) {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+QImage blankImage(int width, int height, int scale = 1) {
+    QImage image(std::max(width, 0) * scale, std::max(height, 0) * scale, QImage::Format_RGB32);
     image.setDotsPerMeterX(surfaceDotsPerMeter);
     image.setDotsPerMeterY(surfaceDotsPerMeter);
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -67,11 +68,13 @@ Surface::~Surface() {
 }
 
 const InkedLine& Surface::inkedLine(std::string_view bytes) {
-    if (!inkedLine_ || !inkedLine_->isFor(bytes, textFont_)) {
-        // Measured at the surface's resolution, also before it has any pixels.
-        QImage reference = image_.isNull() ? blankImage(1, 1) : QImage();
+    if (!inkedLine_ || !inkedLine_->isFor(bytes, textFont_, deviceScale_)) {
+        // Laid out at 1× at the surface's logical resolution, also before it has any pixels,
+        // so that every scale places text as 1× does.
+        QImage reference = image_.isNull() || deviceScale_ != 1 ? blankImage(1, 1) : QImage();
         inkedLine_ = std::make_unique<InkedLine>(std::string(bytes), textFont_,
-                                                 image_.isNull() ? &reference : &image_);
+                                                 reference.isNull() ? &image_ : &reference,
+                                                 deviceScale_, designTextFont(font_, deviceScale_));
     }
     return *inkedLine_;
 }
@@ -82,10 +85,23 @@ void Surface::setFont(const QFont& font) {
 }
 
 void Surface::resize(int width, int height) {
-    if (width == image_.width() && height == image_.height())
+    if (width == this->width() && height == this->height())
         return;
+    replaceImage(blankImage(width, height, deviceScale_));
+}
+
+void Surface::setDeviceScale(int scale) {
+    Q_ASSERT(scale >= 1);
+    if (scale == deviceScale_)
+        return;
+    QImage blank = blankImage(width(), height(), scale);
+    deviceScale_ = scale;
+    replaceImage(std::move(blank));
+}
+
+void Surface::replaceImage(QImage blank) {
     const QImage previous = image_;
-    image_ = blankImage(width, height);
+    image_ = std::move(blank);
     maskChanged();
     cls();
     if (image_.isNull() || previous.isNull())
@@ -142,11 +158,12 @@ void Surface::setMaskPicture(const QImage& mask) {
 
 void Surface::maskChanged() {
     visibleRegion_.reset();
-    markChanged(image_.rect());
+    markChanged(rect());
 }
 
-void Surface::setPicture(const QImage& picture) {
+void Surface::setPicture(const QImage& picture, const QImage& sharper) {
     picture_ = picture;
+    sharperPicture_ = sharper;
     cls();
 }
 
@@ -154,14 +171,16 @@ void Surface::cls() {
     // The mask picture may share the image; clearing needs none of the old pixels, so a
     // shared image is replaced rather than copied first.
     if (!image_.isNull() && !image_.isDetached())
-        image_ = blankImage(image_.width(), image_.height());
+        image_ = blankImage(width(), height(), deviceScale_);
     image_.fill(pixelFromPlain(translateColor(backColor_)));
-    if (!picture_.isNull() && !image_.isNull()) {
+    const QImage& picture =
+        deviceScale_ > 1 && !sharperPicture_.isNull() ? sharperPicture_ : picture_;
+    if (!picture.isNull() && !image_.isNull()) {
         QPainter painter(&image_);
-        painter.drawImage(0, 0, picture_);
+        painter.drawImage(0, 0, picture);
     }
     penPosition_ = QPoint();
-    markChanged(image_.rect());
+    markChanged(rect());
 }
 
 void Surface::paintPicture(const QImage& picture, double x, double y) {
@@ -170,7 +189,7 @@ void Surface::paintPicture(const QImage& picture, double x, double y) {
     const QPoint at(toPixels(x), toPixels(y));
     QPainter painter(&image_);
     painter.drawImage(at, picture);
-    markChanged(QRect(at, picture.size()));
+    markChanged(QRect(at, picture.deviceIndependentSize().toSize()));
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, OleColor color) {
@@ -187,26 +206,31 @@ QRegion Surface::visibleRegion() const {
 
 QRegion Surface::computeVisibleRegion() const {
     if (backStyle_ == Opaque)
-        return QRegion(image_.rect());
+        return QRegion(rect());
     if (maskPicture_.isNull())
         return {};
     const QImage mask = maskPicture_.convertToFormat(QImage::Format_RGB32);
     const std::uint32_t seeThrough = pixelFromPlain(translateColor(maskColor_)) & 0xFFFFFFu;
-    const int width = std::min(mask.width(), image_.width());
-    const int height = std::min(mask.height(), image_.height());
+    // A mask of device pixels is read on the logical grid, a block's top-left pixel for each.
+    const int step = std::max(1, int(mask.devicePixelRatio()));
+    const int width = std::min(mask.width() / step, this->width());
+    const int height = std::min(mask.height() / step, this->height());
     SpanRegion region;
     std::vector<std::pair<int, int>> spans;
-    Q_ASSERT(mask.depth() == 32 && width <= mask.width() && height <= mask.height());
+    Q_ASSERT(mask.depth() == 32 && width * step <= mask.width() && height * step <= mask.height());
+    const auto seen = [&](const std::uint32_t* row, int x) {
+        return (row[x * step] & 0xFFFFFFu) != seeThrough;
+    };
     for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(mask.constScanLine(y));
+        const auto* row = reinterpret_cast<const std::uint32_t*>(mask.constScanLine(y * step));
         spans.clear();
         for (int x = 0; x < width;) {
-            if ((row[x] & 0xFFFFFFu) == seeThrough) {
+            if (!seen(row, x)) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < width && (row[x] & 0xFFFFFFu) != seeThrough)
+            while (x < width && seen(row, x))
                 ++x;
             spans.emplace_back(start, x - 1);
         }

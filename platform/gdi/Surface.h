@@ -36,6 +36,11 @@ inline constexpr int surfaceDotsPerMeter = 3780;
 // What a Form, PictureBox or user control draws on: a persistent 32-bit image with its
 // colours, background picture and transparency mask, and a device context handle for the
 // GDI-style calls. The widget showing it only blits the area handed to the refresh handler.
+//
+// Above 1× the image holds device pixels: a whole device scale k, each logical pixel a k × k
+// block (the image's device pixel ratio is k). Sizes, coordinates, regions and changed areas
+// stay logical, so the GDI-style calls draw the 1× geometry scaled by k; only text and
+// pictures use the extra pixels.
 class Surface {
 public:
     enum BackStyle : int { Transparent = 0, Opaque = 1 };
@@ -45,13 +50,19 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
+    // In device pixels, its device pixel ratio the device scale.
     const QImage& image() const { return image_; }
     // For the drawing calls: writes through it must be reported with markChanged().
     QImage& image() { return image_; }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return image_.width() / deviceScale_; }
+    int height() const { return image_.height() / deviceScale_; }
+    QRect rect() const { return QRect(0, 0, width(), height()); }
     // Keeps what is drawn in the overlapping area; new area shows back colour and picture.
     void resize(int width, int height);
+
+    int deviceScale() const { return deviceScale_; }
+    // Keeps what is drawn, resampled, until the owner draws again.
+    void setDeviceScale(int scale);
 
     int widthTwips() const { return width() * twipsPerPixel; }
     int heightTwips() const { return height() * twipsPerPixel; }
@@ -84,8 +95,9 @@ public:
     const InkedLine& inkedLine(std::string_view bytes);
 
     const QImage& picture() const { return picture_; }
-    // The background picture, drawn at the top-left corner by cls().
-    void setPicture(const QImage& picture);
+    // The background picture, drawn at the top-left corner by cls(); above 1× the sharper
+    // one when given (a picture of device pixel ratio above 1, the same logical size).
+    void setPicture(const QImage& picture, const QImage& sharper = QImage());
     // Back colour, then the background picture; forgets all drawing.
     void cls();
     // Draws at natural size, (x, y) in scale units.
@@ -108,7 +120,7 @@ public:
     // Drawing calls report the pixels they touched; refresh() hands the accumulated area to
     // the refresh handler. A change of what the mask lets through counts as a change of the
     // whole surface.
-    void markChanged(const QRect& area) { changed_ |= area & image_.rect(); }
+    void markChanged(const QRect& area) { changed_ |= area & rect(); }
     void refresh();
     void setRefreshHandler(std::function<void(const QRegion& changed)> handler) {
         refreshHandler_ = std::move(handler);
@@ -118,14 +130,18 @@ private:
     int toPixels(double value) const;
     QRegion computeVisibleRegion() const;
     void maskChanged();
+    // Takes a blank image of the new size or scale, keeping what was drawn.
+    void replaceImage(QImage blank);
 
     QImage image_;
+    int deviceScale_ = 1;
     QImage picture_;
+    QImage sharperPicture_;
     QImage maskPicture_;
     // The showing widget asks on every paint and mouse event; worked out once per mask.
     mutable std::optional<QRegion> visibleRegion_;
     QFont font_;
-    QFont textFont_; // the font as the text calls draw in it
+    QFont textFont_; // the font as the text calls lay it out, and draw it at 1×
     std::unique_ptr<InkedLine> inkedLine_;
     OleColor backColor_ = 0x8000000F;
     OleColor foreColor_ = 0x80000012;

@@ -117,6 +117,13 @@ void ShapedText::mendDottedCapitalI(QGlyphRun& run, qreal devicePixelRatio) {
     run.setGlyphIndexes(glyphs);
 }
 
+void ShapedText::setFace(const QRawFont& face) {
+    for (QGlyphRun& run : runs_)
+        run.setRawFont(face);
+    for (Dot& dot : dots_)
+        dot.glyph.setRawFont(face);
+}
+
 void ShapedText::draw(QPainter& painter, QPointF origin) const {
     for (const QGlyphRun& run : runs_)
         painter.drawGlyphRun(origin, run);
@@ -128,9 +135,11 @@ void ShapedText::draw(QPainter& painter, QPointF origin) const {
     }
 }
 
-InkedLine::InkedLine(std::string bytes, const QFont& font, QPaintDevice* device)
+InkedLine::InkedLine(std::string bytes, const QFont& font, QPaintDevice* device, int deviceScale,
+                     const QFont& deviceFont)
     : bytes_(std::move(bytes))
     , font_(font)
+    , deviceScale_(deviceScale)
     , face_(resolvedFace(font_))
     , shaped_(fromSystemCodePage(bytes_), font_, device) {
     const QString unicode = fromSystemCodePage(bytes_);
@@ -138,11 +147,14 @@ InkedLine::InkedLine(std::string bytes, const QFont& font, QPaintDevice* device)
     extent_ = QSize(metrics.horizontalAdvance(unicode), metrics.height());
     touched_ =
         QRect(QPoint(), extent_) | metrics.boundingRect(unicode).translated(0, metrics.ascent());
+    if (deviceScale_ > 1)
+        shaped_.setFace(resolvedFace(deviceFont));
     recordInk();
 }
 
-bool InkedLine::isFor(std::string_view bytes, const QFont& font) const {
-    return bytes == bytes_ && font == font_ && resolvedFace(font_) == face_;
+bool InkedLine::isFor(std::string_view bytes, const QFont& font, int deviceScale) const {
+    return bytes == bytes_ && font == font_ && deviceScale == deviceScale_ &&
+           resolvedFace(font_) == face_;
 }
 
 // Draws the line white on black with room all round, and keeps the rows of white pixels.
@@ -150,13 +162,15 @@ void InkedLine::recordInk() {
     const int margin = std::max(extent_.height(), 8);
     const QRect canvasArea = touched_.adjusted(-margin, -margin, margin, margin);
     constexpr QRgb paper = 0xFF000000, ink = 0xFFFFFFFF;
-    QImage canvas(canvasArea.size(), QImage::Format_RGB32);
+    QImage canvas(canvasArea.size() * deviceScale_, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(deviceScale_);
     canvas.fill(paper);
     {
         QPainter painter(&canvas);
         painter.setPen(QColor::fromRgb(ink));
         shaped_.draw(painter, -canvasArea.topLeft());
     }
+    const QPoint corner = canvasArea.topLeft() * deviceScale_;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
         for (int x = 0; x < canvas.width();) {
@@ -168,29 +182,31 @@ void InkedLine::recordInk() {
             const int first = x;
             while (x < canvas.width() && row[x] == ink)
                 ++x;
-            ink_.push_back(
-                {y + canvasArea.top(), first + canvasArea.left(), x - 1 + canvasArea.left()});
-            touched_ |= QRect(QPoint(ink_.back().first, ink_.back().y),
-                              QPoint(ink_.back().last, ink_.back().y));
+            const Run run{y + corner.y(), first + corner.x(), x - 1 + corner.x()};
+            ink_.push_back(run);
+            touched_ |= QRect(QPoint(run.first, run.y) / deviceScale_,
+                              QPoint(run.last, run.y) / deviceScale_);
         }
     }
 }
 
 QRect InkedLine::draw(QImage& image, QPoint at, std::uint32_t pixel) const {
+    const QRect logicalImage(QPoint(), image.size() / deviceScale_);
     const QRect touched = touched_.translated(at);
     if (!exactInk_) {
         QPainter painter(&image);
         painter.setPen(QColor::fromRgb(pixel));
         shaped_.draw(painter, at);
-        return touched & image.rect();
+        return touched & logicalImage;
     }
     auto* bits = reinterpret_cast<std::uint32_t*>(image.bits());
     const qsizetype stride = image.bytesPerLine() / 4;
+    const QPoint corner = at * deviceScale_;
     // Only a line reaching over an edge needs its runs cut.
-    const bool whole = image.rect().contains(touched);
+    const bool whole = logicalImage.contains(touched);
     for (const Run& run : ink_) {
-        const int y = at.y() + run.y;
-        int first = at.x() + run.first, last = at.x() + run.last;
+        const int y = corner.y() + run.y;
+        int first = corner.x() + run.first, last = corner.x() + run.last;
         if (!whole) {
             if (unsigned(y) >= unsigned(image.height()))
                 continue;
@@ -201,7 +217,7 @@ QRect InkedLine::draw(QImage& image, QPoint at, std::uint32_t pixel) const {
         }
         fillPixels(bits + y * stride + first, last - first + 1, pixel);
     }
-    return touched & image.rect();
+    return touched & logicalImage;
 }
 
 void WrappedText::draw(QPainter& painter, const QString& text, const QFont& font, int width,

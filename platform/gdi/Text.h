@@ -53,6 +53,9 @@ public:
 
     // Glyph positions are taken relative to origin.
     void draw(QPainter& painter, QPointF origin) const;
+    // Draws the same glyphs at the same places from another rendering of the face: laid out
+    // at 1×, drawn from the outlines at the device's size.
+    void setFace(const QRawFont& face);
 
 private:
     struct Dot {
@@ -67,32 +70,38 @@ private:
 
 // One line of text in the system code page as TextOutA draws it: shaped and rasterised once,
 // its ink kept as the runs of pixels the raster engine paints, so that every further pass,
-// in any colour and at any place, only fills those runs. The text calls draw unantialiased,
-// so the ink is exact; where a glyph blends all the same (a colour glyph, or an antialiased
-// font), each pass paints the glyphs instead.
+// in any colour and at any place, only fills those runs. The text calls draw unantialiased
+// at 1×, so the ink is exact; where a glyph blends all the same (a colour glyph, or the
+// antialiased font above 1×), each pass paints the glyphs instead. At every device scale the
+// line is laid out and measured as at 1×, so that what is placed by its extent stays where
+// 1× puts it, and above 1× drawn from the font at the device's size.
 class InkedLine {
 public:
-    // font: as the text is drawn; device: where it is measured and shaped, at the surface's
-    // resolution.
-    InkedLine(std::string bytes, const QFont& font, QPaintDevice* device);
+    // font: as the text is laid out, and drawn at 1×; device: where it is measured and
+    // shaped, at 1× at the surface's logical resolution; deviceScale: the device pixel ratio
+    // of the images it draws on, above 1 drawing the glyphs from deviceFont.
+    InkedLine(std::string bytes, const QFont& font, QPaintDevice* device, int deviceScale = 1,
+              const QFont& deviceFont = QFont());
 
-    // Whether this is the line of these bytes in this font, as the font resolves now.
-    bool isFor(std::string_view bytes, const QFont& font) const;
+    // Whether this is the line of these bytes in this font at this scale, as the font
+    // resolves now.
+    bool isFor(std::string_view bytes, const QFont& font, int deviceScale = 1) const;
 
     // The advance width and the line height.
     QSize extent() const { return extent_; }
     // Draws the line with (x, y) its top-left corner and returns the area it may change,
-    // clipped to the image.
+    // clipped to the image; both logical.
     QRect draw(QImage& image, QPoint at, std::uint32_t pixel) const;
 
 private:
     struct Run {
-        int y, first, last; // from the top-left corner, both ends painted
+        int y, first, last; // in device pixels from the top-left corner, both ends painted
     };
     void recordInk();
 
     std::string bytes_;
     QFont font_;
+    int deviceScale_;
     QRawFont face_;
     ShapedText shaped_;
     QSize extent_;

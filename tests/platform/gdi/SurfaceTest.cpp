@@ -1,9 +1,13 @@
 #include "platform/gdi/Surface.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Gradient.h"
 #include "platform/gdi/Text.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/support/PixelMaps.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace dorvak {
 namespace {
@@ -162,6 +166,74 @@ TEST(Surface, VisibleRegionOfAnOutlineIsTheCanonicalRegion) {
     surface.setMaskPicture(surface.image());
     const QRegion expected = QRegion(0, 0, 4, 2) | QRegion(0, 2, 1, 2) | QRegion(3, 2, 1, 2);
     EXPECT_EQ(surface.visibleRegion(), expected);
+}
+
+// The same drawing at device scale 1, 2 and 3: above 1× every call but text draws the 1×
+// pixels as k × k blocks, and every read and report stays logical.
+TEST(Surface, AboveOneEachLogicalPixelIsABlockOfDevicePixels) {
+    const auto draw = [](int scale) {
+        auto surface = std::make_unique<Surface>(23, 17);
+        surface->setDeviceScale(scale);
+        surface->setBackColor(white);
+        surface->setScaleMode(ScaleMode::Pixels);
+        surface->setForeColor(red);
+        const HDC hdc = surface->hdc();
+        const POINT triangle[] = {{2, 15}, {11, 1}, {21, 14}};
+        Polygon(hdc, triangle, 3);
+        RoundRect(hdc, 1, 2, 20, 16, 9, 7);
+        MoveToEx(hdc, 22, 0, nullptr);
+        LineTo(hdc, -3, 9); // leaves the surface
+        const TRIVERTEX ends[] = {{3, 4, 0xFF00, 0x1200, 0x0000, 0},
+                                  {9, 12, 0x0000, 0x8000, 0xFF00, 0}};
+        const GRADIENT_RECT mesh{0, 1};
+        GradientFill(hdc, ends, 2, &mesh, 1, GRADIENT_FILL_RECT_H);
+        SetPixel(hdc, 22, 16, 0x00FF00);
+        SurfacePixels(hdc).replace(QRect(0, 0, 23, 17), 2, 3, red, 0x000000);
+        surface->refresh();
+        return surface;
+    };
+    const auto one = draw(1);
+    for (const int scale : {2, 3}) {
+        SCOPED_TRACE(scale);
+        std::vector<QRegion> refreshed;
+        const auto scaled = draw(scale);
+        EXPECT_EQ(scaled->width(), 23);
+        EXPECT_EQ(scaled->image().size(), QSize(23, 17) * scale);
+        EXPECT_EQ(scaled->image(), one->image().scaled(one->image().size() * scale));
+        for (int y = -1; y <= 17; ++y)
+            for (int x = -1; x <= 23; ++x)
+                ASSERT_EQ(GetPixel(scaled->hdc(), x, y), GetPixel(one->hdc(), x, y))
+                    << x << "," << y;
+        scaled->setRefreshHandler([&](const QRegion& changed) { refreshed.push_back(changed); });
+        scaled->line(2, 3, 6, 3, red);
+        scaled->refresh();
+        ASSERT_EQ(refreshed.size(), 1u);
+        EXPECT_EQ(refreshed[0].boundingRect(), QRect(2, 3, 5, 1));
+    }
+}
+
+// Above 1× a picture of the device's ratio lands pixel for pixel at its logical size, a 1×
+// picture magnified; the sharper background picture shows only above 1×.
+TEST(Surface, PicturesAreDrawnAtTheirLogicalSize) {
+    QImage plain(2, 1, QImage::Format_RGB32);
+    plain.setPixel(0, 0, pixelFromPlain(red));
+    plain.setPixel(1, 0, pixelFromPlain(white));
+    QImage sharp(4, 2, QImage::Format_RGB32);
+    sharp.fill(pixelFromPlain(red));
+    sharp.setPixel(3, 1, pixelFromPlain(white));
+    sharp.setDevicePixelRatio(2);
+
+    Surface surface(3, 2);
+    surface.setScaleMode(ScaleMode::Pixels);
+    surface.setBackColor(white);
+    surface.setPicture(plain, sharp);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("#..", "..."));
+    surface.setDeviceScale(2);
+    surface.cls();
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("####..", "###...", "......", "......"));
+    surface.cls();
+    surface.paintPicture(plain, 1, 1);
+    EXPECT_EQ(pixelMap(surface.image(), red), rows("####..", "###...", "..##..", "..##.."));
 }
 
 TEST(Surface, AnEmptySurfaceTakesEveryCallQuietly) {
