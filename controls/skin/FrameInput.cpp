@@ -95,9 +95,8 @@ bool FrameInput::press(Form& host, double titleWidth, std::int16_t button, doubl
     if (button != leftButton)
         return false;
     if (x < titleWidth - captionButtonsWidth && y > dragTop && y <= dragBottom) {
-        // The window system's move starts when the pointer moves with the button held: begun
-        // at the press, it would take the pointer before a quick release, and the second click
-        // of a double-click with it.
+        // The window system's move starts when the pointer moves with the button held, unless
+        // it must begin at the press (beginsTitleMoveAtPress).
         titleMoveArmed_ = true;
         GetCursorPos(&titleMoveFrom_);
         setPointer(host, PointerMove);
@@ -112,6 +111,10 @@ bool FrameInput::beginsTitleMove(std::int16_t buttons) {
     titleMoveArmed_ = false;
     pressBecameMove_ = true;
     return true;
+}
+
+bool FrameInput::beginsTitleMoveAtPress(bool onCaptionButton) {
+    return !onCaptionButton && movesFromPress() && leftButtonDown() && beginsTitleMove(leftButton);
 }
 
 void FrameInput::moveHost(Form& host) const {

@@ -33,4 +33,8 @@ bool canPlaceWindows() {
            !isWaylandSession(SessionEnvironment::current());
 }
 
+bool movesFromPress() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace dorvak

@@ -1,8 +1,11 @@
 """The program under a desktop's own compositor, nested in a private virtual X screen: GNOME's
-(mutter) or KDE's (KWin), through XWayland and (mutter) on Wayland itself. Each time the
-start-up window shows whole and closing it (the desktop's Alt+F4) ends the program; the main window grows from its bottom-right corner, follows two title
-drags in a row by exactly the pointer's path, minimises from its minimise button and ends the
-program from its close button. A compositor that cannot start here skips the test (77).
+(mutter) or KDE's (KWin), through XWayland and on Wayland itself. Each time the start-up window
+shows whole and closing it (the desktop's Alt+F4) ends the program; the main window grows from its
+bottom-right corner, follows two title drags in a row by exactly the pointer's path, stays put
+under a click on its title (on Wayland itself, where the move is asked for at the press, a
+double-click still maximises and restores it), minimises from where its minimise button reaches
+into the title's drag zone and ends the program from its close button. A compositor that cannot
+start here skips the test (77).
 
     desktops_test.py mutter|kwin PROGRAM MAIN_WINDOW_FIRST"""
 
@@ -16,11 +19,12 @@ import sys
 import tempfile
 
 from dorvak_e2e import PATIENCE, check, eventually, run, virtual_display, wait_until
-from wayland_test import (CAPTION_X, CLOSE_FROM_RIGHT, MINIMISE_FROM_RIGHT, OUTPUT, START_UP_SIZE,
-                          TITLE_BAR_Y, click, drag, main_window, program, settled, shown_and_grown,
+from wayland_test import (CAPTION_X, CLOSE_FROM_RIGHT, OUTPUT, START_UP_SIZE, TITLE_BAR_Y, click,
+                          drag, main_window, pointer_to, program, settled, shown_and_grown,
                           start_up_window)
 
 SKIPPED = 77
+MINIMISE_OVER_DRAG_ZONE = 97  # from the right: the minimise button, inside the drag zone too
 
 
 def skip(reason):
@@ -47,9 +51,11 @@ def compositor_command(name, socket, xwayland, runtime):
                "--height", str(OUTPUT[1]), "--socket", socket, "--no-lockscreen"]
     if xwayland:
         # KWin starts its session's programs once XWayland is up, with DISPLAY set for them.
+        # It keeps the session alive, and outlives KWin: its pid is kept to end it.
         reporter = os.path.join(runtime, "report-display")
         with open(reporter, "w") as script:
-            script.write('#!/bin/sh\necho "$DISPLAY" > %s\nexec sleep 1d\n' % display_file)
+            script.write('#!/bin/sh\necho $$ > %s.pid\necho "$DISPLAY" > %s\nexec sleep 1d\n'
+                         % (reporter, display_file))
         os.chmod(reporter, 0o700)
         command += ["--xwayland", reporter]
     return command, display_file if xwayland else None
@@ -97,6 +103,8 @@ def desktop(name, xwayland):
         except subprocess.TimeoutExpired:  # KWin may hang on its way out
             os.killpg(compositor.pid, signal.SIGKILL)
             compositor.wait(timeout=PATIENCE)
+        with contextlib.suppress(OSError, ValueError):
+            os.kill(int(open(os.path.join(runtime, "report-display.pid")).read()), signal.SIGTERM)
         shutil.rmtree(runtime, ignore_errors=True)
 
 
@@ -108,6 +116,11 @@ def x_display(name, log, display_file):
     if os.path.exists(display_file):
         return open(display_file).read().strip() or None
     return None
+
+
+def double_click(x, y):
+    pointer_to(x, y)
+    run("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
 
 
 def start_up_window_checks(session, executable, kind):
@@ -140,7 +153,21 @@ def main_window_checks(session, executable, kind):
                   "%s: a title drag by %s moves the window by exactly that" % (kind, by))
             x, y = moved[:2]
 
-        click(x + width - MINIMISE_FROM_RIGHT, y + TITLE_BAR_Y)
+        click(x + CAPTION_X, y + TITLE_BAR_Y)
+        check(settled(main_window, "the clicked window") == (x, y, width, height),
+              "%s: a click on the title moves nothing" % kind)
+        if not session["DISPLAY"]:
+            # On Wayland itself the move is asked for at the press.
+            double_click(x + CAPTION_X, y + TITLE_BAR_Y)
+            maximised = settled(main_window, "the maximised window")
+            double_click(maximised[0] + CAPTION_X, maximised[1] + TITLE_BAR_Y)
+            restored = settled(main_window, "the restored window")
+            print("%s: double-clicks on the title: %s, then %s" % (kind, maximised, restored))
+            check(maximised == (0, 0) + OUTPUT and restored == (x, y, width, height),
+                  "%s: a double-click on the title maximises, another restores" % kind)
+
+        # Where the minimise button's hit area reaches into the title's drag zone.
+        click(x + width - MINIMISE_OVER_DRAG_ZONE, y + TITLE_BAR_Y)
         check(eventually(lambda: main_window() is None, 10) and process.poll() is None,
               "%s: the minimise button hides the window, the program runs on" % kind)
 
@@ -153,17 +180,13 @@ def main_window_checks(session, executable, kind):
 
 
 def main(name, executable, main_window_first):
-    # KWin on Wayland itself is left out: nested here without OpenGL it draws the start-up
-    # window without its own colour and does not always show the main window; and it starts a
-    # Wayland window's move where its pointer is when the request comes, after the drag's first
-    # step, which the program asks at so that a click stays a click.
-    modes = (True, False) if name == "mutter" else (True,)
-    with virtual_display():
-        for xwayland in modes:
-            kind = "%s, %s" % (name, "through XWayland" if xwayland else "on Wayland itself")
-            with desktop(name, xwayland) as session:
-                start_up_window_checks(session, executable, kind)
-                main_window_checks(session, main_window_first, kind)
+    for xwayland in (True, False):
+        kind = "%s, %s" % (name, "through XWayland" if xwayland else "on Wayland itself")
+        # A screen of its own for each: KWin on Wayland itself dies at its first client on a
+        # screen where a KWin with XWayland ran before.
+        with virtual_display(), desktop(name, xwayland) as session:
+            start_up_window_checks(session, executable, kind)
+            main_window_checks(session, main_window_first, kind)
 
 
 if __name__ == "__main__":
