@@ -114,7 +114,10 @@ bool FrameInput::beginsTitleMove(std::int16_t buttons) {
 }
 
 bool FrameInput::beginsTitleMoveAtPress(bool onCaptionButton) {
-    return !onCaptionButton && movesFromPress() && leftButtonDown() && beginsTitleMove(leftButton);
+    // On Wayland itself: KWin starts a move from where its pointer is when the request comes,
+    // which would leave out the drag's first step. On X the request names the press point
+    // itself, and a move begun at the press would take the second click of a double-click.
+    return !onCaptionButton && onWaylandItself() && leftButtonDown() && beginsTitleMove(leftButton);
 }
 
 void FrameInput::moveHost(Form& host) const {

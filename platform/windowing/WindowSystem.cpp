@@ -33,7 +33,7 @@ bool canPlaceWindows() {
            !isWaylandSession(SessionEnvironment::current());
 }
 
-bool movesFromPress() {
+bool onWaylandItself() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 

@@ -28,11 +28,8 @@ void chooseWindowSystem();
 // ignores their own moves and pointer warps). Needs the application object.
 bool canPlaceWindows();
 
-// Whether a title drag asks for the window system's move at the press rather than at the
-// first motion. On Wayland itself: KWin starts the move from where its pointer is when the
-// request arrives, which would leave out the drag's first step, and no client may say where
-// the move began. On X the request names the press point itself, and a move begun at the
-// press would take the second click of a double-click. Needs the application object.
-bool movesFromPress();
+// Whether the program runs on Wayland itself, where no client may place its windows, keep one
+// on top or say where a move of its window began. Needs the application object.
+bool onWaylandItself();
 
 } // namespace dorvak

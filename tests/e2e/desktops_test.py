@@ -1,6 +1,7 @@
 """The program under a desktop's own compositor, nested in a private virtual X screen: GNOME's
 (mutter) or KDE's (KWin), through XWayland and on Wayland itself. Each time the start-up window
-shows whole and closing it (the desktop's Alt+F4) ends the program; the main window grows from its
+shows whole, on Wayland itself comes back in front when another program's window covers it, and
+closing it (the desktop's Alt+F4) ends the program; the main window grows from its
 bottom-right corner, follows two title drags in a row by exactly the pointer's path, stays put
 under a click on its title (on Wayland itself, where the move is asked for at the press, a
 double-click still maximises and restores it), minimises from where its minimise button reaches
@@ -123,14 +124,29 @@ def double_click(x, y):
     run("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
 
 
-def start_up_window_checks(session, executable, kind):
+def shows_whole(window):
+    x, y, width, height = window
+    return 0 <= x and x + width <= OUTPUT[0] and 0 <= y and y + height <= OUTPUT[1]
+
+
+def start_up_window_checks(session, executable, other_program, kind):
     with program(executable, session) as process:
         found = wait_until(start_up_window, "the start-up window", interval=0.5)
         centre = ((OUTPUT[0] - START_UP_SIZE[0]) // 2, (OUTPUT[1] - START_UP_SIZE[1]) // 2)
         print("%s: start-up window at %s; centred would be %s" % (kind, found, centre))
+        check(shows_whole(found), "%s: the start-up window shows whole" % kind)
+        if not session["DISPLAY"]:
+            # Wayland keeps nothing on top: another program's window opens over it and is
+            # clicked.
+            with program(other_program, dict(session, QT_QPA_PLATFORM="wayland")):
+                other = settled(main_window, "another program's window")
+                click(other[0] + other[2] // 4, other[1] + other[3] - 40)
+                found = settled(start_up_window, "the start-up window back in front")
+                print("%s: covered by a window at %s, the start-up window is back at %s"
+                      % (kind, other, found))
+                check(shows_whole(found), "%s: a covered start-up window comes back in front,"
+                      " whole" % kind)
         x, y, width, height = found
-        check(0 <= x and x + width <= OUTPUT[0] and 0 <= y and y + height <= OUTPUT[1],
-              "%s: the start-up window shows whole" % kind)
         click(x + width // 4, y + height - 5)
         run("xdotool", "key", "alt+F4")
         check(eventually(lambda: process.poll() is not None, 15) and process.returncode == 0
@@ -185,7 +201,7 @@ def main(name, executable, main_window_first):
         # A screen of its own for each: KWin on Wayland itself dies at its first client on a
         # screen where a KWin with XWayland ran before.
         with virtual_display(), desktop(name, xwayland) as session:
-            start_up_window_checks(session, executable, kind)
+            start_up_window_checks(session, executable, main_window_first, kind)
             main_window_checks(session, main_window_first, kind)
 
 
