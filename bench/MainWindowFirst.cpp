@@ -3,10 +3,12 @@
 #include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/forms/Application.h"
+#include "platform/windowing/WindowSystem.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    dorvak::chooseWindowSystem();
     QApplication qtApplication(argc, argv);
     dorvak::Application application;
     dorvak::setUpProgram(application);

@@ -1,5 +1,7 @@
 #include "platform/windowing/WindowSystem.h"
 
+#include "platform/windowing/TilingFloat.h"
+
 #include <QGuiApplication>
 
 namespace dorvak {
@@ -26,6 +28,7 @@ void chooseWindowSystem() {
     if (const QByteArray platform = chosenPlatform(SessionEnvironment::current());
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    floatWindowsUnderSway();
 }
 
 bool canPlaceWindows() {
