@@ -96,7 +96,7 @@ bool FrameInput::press(Form& host, double titleWidth, std::int16_t button, doubl
         return false;
     if (x < titleWidth - captionButtonsWidth && y > dragTop && y <= dragBottom) {
         // The window system's move starts when the pointer moves with the button held, unless
-        // it must begin at the press (beginsTitleMoveAtPress).
+        // it must begin at the press (movesAtPress).
         titleMoveArmed_ = true;
         GetCursorPos(&titleMoveFrom_);
         setPointer(host, PointerMove);
@@ -113,11 +113,11 @@ bool FrameInput::beginsTitleMove(std::int16_t buttons) {
     return true;
 }
 
-bool FrameInput::beginsTitleMoveAtPress(bool onCaptionButton) {
+bool FrameInput::movesAtPress(bool onCaptionButton) const {
     // On Wayland itself: KWin starts a move from where its pointer is when the request comes,
     // which would leave out the drag's first step. On X the request names the press point
     // itself, and a move begun at the press would take the second click of a double-click.
-    return !onCaptionButton && onWaylandItself() && leftButtonDown() && beginsTitleMove(leftButton);
+    return titleMoveArmed_ && !onCaptionButton && onWaylandItself();
 }
 
 void FrameInput::moveHost(Form& host) const {

@@ -12,7 +12,9 @@
 #include "platform/runtime/IntegerConversion.h"
 #include "platform/runtime/NumberParsing.h"
 #include "platform/runtime/ResumeNext.h"
+#include "platform/windowing/Pointer.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <algorithm>
 #include <cmath>
@@ -411,7 +413,13 @@ void xVistaForm::pressed(std::int16_t button, double x, double y) {
     painter_.drawButtons(titleBarPlace(), buttonFlags_);
     picForm->Refresh();
     host->Refresh();
-    if (input_.beginsTitleMoveAtPress(pressedButton.has_value()))
+    if (!input_.movesAtPress(pressedButton.has_value()))
+        return;
+    // Input already received is seen first: its release makes the press a click, and sway
+    // would start a move asked for after that and hold the window until the next click.
+    const QPointer<xVistaForm> skin(this);
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    if (skin && input_.beginsTitleMove(GetAsyncKeyState(VK_LBUTTON) < 0 ? leftButton : 0))
         moveHost();
 }
 
