@@ -1,5 +1,5 @@
 """The program under a desktop's own compositor, nested in a private virtual X screen: GNOME's
-(mutter) or KDE's (KWin), through XWayland and on Wayland itself. Each time the start-up window
+(mutter) or KDE's (KWin), through XWayland and on Wayland itself, or sway on Wayland itself. Each time the start-up window
 shows whole, on Wayland itself comes back in front when another program's window covers it, and
 closing it (the desktop's Alt+F4) ends the program; the main window grows from its
 bottom-right corner, follows two title drags in a row by exactly the pointer's path, stays put
@@ -8,7 +8,7 @@ double-click still maximises and restores it), minimises from where its minimise
 into the title's drag zone and ends the program from its close button. A compositor that cannot
 start here skips the test (77).
 
-    desktops_test.py mutter|kwin PROGRAM MAIN_WINDOW_FIRST"""
+    desktops_test.py mutter|kwin|sway PROGRAM MAIN_WINDOW_FIRST"""
 
 import contextlib
 import os
@@ -39,6 +39,16 @@ def compositor_command(name, socket, xwayland, runtime):
     if name == "mutter":
         return (["mutter", "--nested", "--wayland-display=" + socket]
                 + ([] if xwayland else ["--no-x11"]), None)
+    if name == "sway":
+        # sway will not run as root: it runs as nobody, who owns the runtime folder.
+        config = os.path.join(runtime, "config")
+        with open(config, "w") as lines:
+            lines.write("output * resolution %dx%d\nxwayland disable\nbindsym Mod1+F4 kill\n"
+                        % OUTPUT)
+        shutil.chown(runtime, "nobody")
+        return (["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", "env",
+                 "HOME=" + runtime, "WLR_BACKENDS=x11", "WLR_RENDERER=pixman", "sway", "-c",
+                 config], None)
     # kwin_wayland carries a file capability that a container may not grant: a copy of it,
     # under the same name (KWin checks its own name), runs without.
     kwin = shutil.which("kwin_wayland")
@@ -66,26 +76,30 @@ def compositor_command(name, socket, xwayland, runtime):
 def desktop(name, xwayland):
     """The compositor as a window on the virtual screen; yields the environment of its
     clients, or skips the test when it does not come up."""
-    if not shutil.which({"mutter": "mutter", "kwin": "kwin_wayland"}[name]):
-        skip("%s is not installed" % name)
+    for program_name in {"mutter": ["mutter"], "kwin": ["kwin_wayland"],
+                         "sway": ["sway", "setpriv"]}[name]:
+        if not shutil.which(program_name):
+            skip("%s is not installed" % program_name)
     runtime = tempfile.mkdtemp(prefix="dorvak-%s-" % name)
     os.chmod(runtime, 0o700)
-    socket = "wayland-dorvak"
-    command, display_file = compositor_command(name, socket, xwayland, runtime)
+    socket = "wayland-dorvak"  # sway names its own
     log = open(os.path.join(runtime, "compositor.log"), "w+")
+    command, display_file = compositor_command(name, socket, xwayland, runtime)
     env = dict(os.environ, XDG_RUNTIME_DIR=runtime, MUTTER_DEBUG_DUMMY_MODE_SPECS="%dx%d" % OUTPUT,
-               XDG_CURRENT_DESKTOP={"mutter": "GNOME", "kwin": "KDE"}[name])
+               XDG_CURRENT_DESKTOP={"mutter": "GNOME", "kwin": "KDE", "sway": "sway"}[name])
     # Each on a session bus of its own, which ends with it.
     compositor = subprocess.Popen(["dbus-run-session", "--"] + command, env=env, stdout=log, stderr=subprocess.STDOUT,
                                   start_new_session=True)
     try:
-        if not eventually(lambda: os.path.exists(os.path.join(runtime, socket))
-                          or compositor.poll() is not None, PATIENCE) \
-                or compositor.poll() is not None:
+        if not eventually(lambda: listening(runtime) or compositor.poll() is not None,
+                          PATIENCE) or compositor.poll() is not None:
             log.seek(0)
             skip("%s did not start: %s" % (name, log.read()[-400:]))
-        session = {"XDG_RUNTIME_DIR": runtime, "WAYLAND_DISPLAY": socket,
+        session = {"XDG_RUNTIME_DIR": runtime, "WAYLAND_DISPLAY": listening(runtime),
                    "XDG_SESSION_TYPE": "wayland", "DISPLAY": ""}
+        # What sway tells its own clients.
+        session.update(("SWAYSOCK", os.path.join(runtime, entry)) for entry in os.listdir(runtime)
+                       if entry.startswith("sway-ipc."))
         if xwayland:
             session["DISPLAY"] = wait_until(lambda: x_display(name, log, display_file),
                                             "XWayland")
@@ -107,6 +121,12 @@ def desktop(name, xwayland):
         with contextlib.suppress(OSError, ValueError):
             os.kill(int(open(os.path.join(runtime, "report-display.pid")).read()), signal.SIGTERM)
         shutil.rmtree(runtime, ignore_errors=True)
+
+
+def listening(runtime):
+    """The name of the compositor's Wayland socket, once it listens."""
+    return next((entry for entry in os.listdir(runtime)
+                 if entry.startswith("wayland-") and not entry.endswith(".lock")), None)
 
 
 def x_display(name, log, display_file):
@@ -154,7 +174,7 @@ def start_up_window_checks(session, executable, other_program, kind):
               "%s: closing the start-up window ends the program without the main window" % kind)
 
 
-def main_window_checks(session, executable, kind):
+def main_window_checks(session, executable, kind, stacking):
     # The launcher does not choose its platform as the program does.
     platform = {"QT_QPA_PLATFORM": "xcb" if session["DISPLAY"] else "wayland"}
     with program(executable, dict(session, **platform)) as process:
@@ -172,7 +192,7 @@ def main_window_checks(session, executable, kind):
         click(x + CAPTION_X, y + TITLE_BAR_Y)
         check(settled(main_window, "the clicked window") == (x, y, width, height),
               "%s: a click on the title moves nothing" % kind)
-        if not session["DISPLAY"]:
+        if not session["DISPLAY"] and stacking:
             # On Wayland itself the move is asked for at the press.
             double_click(x + CAPTION_X, y + TITLE_BAR_Y)
             maximised = settled(main_window, "the maximised window")
@@ -182,6 +202,9 @@ def main_window_checks(session, executable, kind):
             check(maximised == (0, 0) + OUTPUT and restored == (x, y, width, height),
                   "%s: a double-click on the title maximises, another restores" % kind)
 
+        if not stacking:
+            close_button_ends(process, (x, y, width, height), kind)
+            return
         # Where the minimise button's hit area reaches into the title's drag zone.
         click(x + width - MINIMISE_OVER_DRAG_ZONE, y + TITLE_BAR_Y)
         check(eventually(lambda: main_window() is None, 10) and process.poll() is None,
@@ -189,20 +212,28 @@ def main_window_checks(session, executable, kind):
 
     with program(executable, dict(session, **platform)) as process:
         wait_until(main_window, "the main window again")
-        x, y, width, height = settled(main_window, "the main window to settle")
-        click(x + width - CLOSE_FROM_RIGHT, y + TITLE_BAR_Y)
-        check(eventually(lambda: process.poll() is not None, 15) and process.returncode == 0,
-              "%s: the close button ends the program" % kind)
+        close_button_ends(process, settled(main_window, "the main window to settle"), kind)
+
+
+def close_button_ends(process, window, kind):
+    x, y, width, _ = window
+    click(x + width - CLOSE_FROM_RIGHT, y + TITLE_BAR_Y)
+    check(eventually(lambda: process.poll() is not None, 15) and process.returncode == 0,
+          "%s: the close button ends the program" % kind)
 
 
 def main(name, executable, main_window_first):
-    for xwayland in (True, False):
+    # sway neither minimises nor maximises. Through XWayland it starts a move from where its
+    # pointer is when asked, after the drag's first step, whatever the request says (a bare Qt
+    # window loses it too): that mode is left out.
+    stacking = name != "sway"
+    for xwayland in (True, False) if stacking else (False,):
         kind = "%s, %s" % (name, "through XWayland" if xwayland else "on Wayland itself")
         # A screen of its own for each: KWin on Wayland itself dies at its first client on a
         # screen where a KWin with XWayland ran before.
         with virtual_display(), desktop(name, xwayland) as session:
             start_up_window_checks(session, executable, main_window_first, kind)
-            main_window_checks(session, main_window_first, kind)
+            main_window_checks(session, main_window_first, kind, stacking)
 
 
 if __name__ == "__main__":
