@@ -1,12 +1,13 @@
 """The program under a desktop's own compositor, nested in a private virtual X screen: GNOME's
-(mutter) or KDE's (KWin), through XWayland and on Wayland itself, or sway on Wayland itself. Each time the start-up window
-shows whole, on Wayland itself comes back in front when another program's window covers it, and
-closing it (the desktop's Alt+F4) ends the program; the main window grows from its
-bottom-right corner, follows two title drags in a row by exactly the pointer's path, stays put
-under a click on its title (on Wayland itself, where the move is asked for at the press, a
-double-click still maximises and restores it), minimises from where its minimise button reaches
-into the title's drag zone and ends the program from its close button. A compositor that cannot
-start here skips the test (77).
+(mutter) or KDE's (KWin), through XWayland and on Wayland itself, or sway on Wayland itself. Each
+time the start-up window shows whole, on Wayland itself comes back in front when another
+program's window covers it, and closing it (the desktop's Alt+F4) ends the program; the main
+window shows whole at its own size (floating, under sway), grows from its bottom-right corner,
+follows two title drags in a row by exactly the pointer's path and stays put under a click on its
+title. Where the compositor minimises and maximises (not sway): on Wayland itself, where the move
+is asked for at the press, a double-click on the title still maximises and another restores; the
+minimise button minimises from where it reaches into the title's drag zone. The close button
+ends the program. A compositor that cannot start here skips the test (77).
 
     desktops_test.py mutter|kwin|sway PROGRAM MAIN_WINDOW_FIRST"""
 
@@ -88,8 +89,8 @@ def desktop(name, xwayland):
     env = dict(os.environ, XDG_RUNTIME_DIR=runtime, MUTTER_DEBUG_DUMMY_MODE_SPECS="%dx%d" % OUTPUT,
                XDG_CURRENT_DESKTOP={"mutter": "GNOME", "kwin": "KDE", "sway": "sway"}[name])
     # Each on a session bus of its own, which ends with it.
-    compositor = subprocess.Popen(["dbus-run-session", "--"] + command, env=env, stdout=log, stderr=subprocess.STDOUT,
-                                  start_new_session=True)
+    compositor = subprocess.Popen(["dbus-run-session", "--"] + command, env=env, stdout=log,
+                                  stderr=subprocess.STDOUT, start_new_session=True)
     try:
         if not eventually(lambda: listening(runtime) or compositor.poll() is not None,
                           PATIENCE) or compositor.poll() is not None:
