@@ -150,35 +150,38 @@ def shows_whole(window):
     return 0 <= x and x + width <= OUTPUT[0] and 0 <= y and y + height <= OUTPUT[1]
 
 
-def start_up_window_checks(session, executable, other_program, kind):
+def start_up_window_checks(session, executable, kind, open_other=None):
+    """`open_other` (on Wayland itself) starts another program, whose window is left open."""
     with program(executable, session) as process:
         found = wait_until(start_up_window, "the start-up window", interval=0.5)
         centre = ((OUTPUT[0] - START_UP_SIZE[0]) // 2, (OUTPUT[1] - START_UP_SIZE[1]) // 2)
         print("%s: start-up window at %s; centred would be %s" % (kind, found, centre))
         check(shows_whole(found), "%s: the start-up window shows whole" % kind)
-        if not session["DISPLAY"]:
-            # Wayland keeps nothing on top: another program's window opens over it and is
-            # clicked.
-            with program(other_program, dict(session, QT_QPA_PLATFORM="wayland")):
-                other = settled(main_window, "another program's window")
-                click(other[0] + other[2] // 4, other[1] + other[3] - 40)
-                found = settled(start_up_window, "the start-up window back in front")
-                print("%s: covered by a window at %s, the start-up window is back at %s"
-                      % (kind, other, found))
-                check(shows_whole(found), "%s: a covered start-up window comes back in front,"
-                      " whole" % kind)
+        other = None
+        if open_other:
+            # Wayland keeps nothing on top: the other window opens over it and is clicked.
+            open_other()
+            other = settled(main_window, "another program's window")
+            click(other[0] + other[2] // 4, other[1] + other[3] - 40)
+            found = settled(start_up_window, "the start-up window back in front")
+            print("%s: covered by a window at %s, the start-up window is back at %s"
+                  % (kind, other, found))
+            check(shows_whole(found), "%s: a covered start-up window comes back in front, whole"
+                  % kind)
         x, y, width, height = found
         click(x + width // 4, y + height - 5)
         run("xdotool", "key", "alt+F4")
         check(eventually(lambda: process.poll() is not None, 15) and process.returncode == 0
-              and main_window() is None,
+              and main_window() == other,
               "%s: closing the start-up window ends the program without the main window" % kind)
 
 
-def main_window_checks(session, executable, kind, stacking):
+def main_window_checks(session, executable, kind, stacking, running=None):
+    """`running`: the program, started already."""
     # The launcher does not choose its platform as the program does.
     platform = {"QT_QPA_PLATFORM": "xcb" if session["DISPLAY"] else "wayland"}
-    with program(executable, dict(session, **platform)) as process:
+    with (contextlib.nullcontext(running) if running
+          else program(executable, dict(session, **platform))) as process:
         wait_until(main_window, "the main window")
         x, y, width, height = shown_and_grown(kind)
 
@@ -232,9 +235,20 @@ def main(name, executable, main_window_first):
         kind = "%s, %s" % (name, "through XWayland" if xwayland else "on Wayland itself")
         # A screen of its own for each: KWin on Wayland itself dies at its first client on a
         # screen where a KWin with XWayland ran before.
-        with virtual_display(), desktop(name, xwayland) as session:
-            start_up_window_checks(session, executable, main_window_first, kind)
-            main_window_checks(session, main_window_first, kind, stacking)
+        with virtual_display(), desktop(name, xwayland) as session, \
+                contextlib.ExitStack() as running:
+            # On Wayland itself the main window's program opens over the start-up window, and
+            # goes on to the main window's checks.
+            opened = []
+
+            def open_main_window():
+                opened.append(running.enter_context(
+                    program(main_window_first, dict(session, QT_QPA_PLATFORM="wayland"))))
+
+            start_up_window_checks(session, executable, kind,
+                                   None if xwayland else open_main_window)
+            main_window_checks(session, main_window_first, kind, stacking,
+                               opened[0] if opened else None)
 
 
 if __name__ == "__main__":
