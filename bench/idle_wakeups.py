@@ -25,6 +25,9 @@ AWAY = ("1000", "740")  # a corner of the screen that no window of the program c
 # Long enough for the start-up window's page to have loaded and drawn, and for the first paints
 # of a window to be over.
 SETTLE_SECONDS = 5
+# The focused text box's caret stops blinking after 10 s without input: the main window is idle
+# from then on.
+CARET_REST_SECONDS = 11
 
 
 def _read(path):
@@ -85,7 +88,7 @@ def main_window_cases(executable, seconds, intervals):
             time.sleep(1)
 
         run("xdotool", "mousemove", *AWAY)
-        time.sleep(SETTLE_SECONDS)
+        time.sleep(CARET_REST_SECONDS)
         report("main window, pointer away", [pid], seconds, intervals)
         onto_title_bar()
         run("xdotool", "mousemove", *AWAY)

@@ -1,6 +1,7 @@
 #include "platform/forms/Image.h"
 
 #include "platform/forms/DesignProperties.h"
+#include "platform/forms/DesignValues.h"
 #include "platform/forms/Twips.h"
 
 #include <QPainter>
@@ -25,6 +26,7 @@ Image::Image(QWidget* container)
 
 void Image::setPicture(const QImage& picture) {
     picture_ = picture;
+    shownRatio_ = 0;
     update();
 }
 
@@ -39,14 +41,27 @@ bool Image::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+const QImage& Image::shownPicture() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != shownRatio_) {
+        shown_ = sharperPicture(picture_, ratio);
+        shownRatio_ = ratio;
+    }
+    return shown_;
+}
+
 void Image::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
+    const QImage& shown = shownPicture();
     QPainter painter(this);
+    // The sharper picture reduced to a fractional ratio is smoothed; any other is drawn as today.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          shown.devicePixelRatio() > 1 && shown.devicePixelRatio() != shownRatio_);
     if (stretch_)
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(rect(), shown);
     else
-        painter.drawImage(QPoint(0, 0), picture_);
+        painter.drawImage(QPoint(0, 0), shown);
 }
 
 } // namespace dorvak

@@ -10,7 +10,9 @@ namespace dorvak {
 
 template <typename Owner> class PropertyTable;
 
-// A picture at natural size from the top-left corner, or stretched to the control's bounds.
+// A picture at natural size from the top-left corner, or stretched to the control's bounds. On
+// a screen above 1× it shows the program's own picture drawn at twice its size, where there is
+// one (sharperPicture); the picture it holds and saves stays the one it was given.
 class Image : public QWidget, public MouseEvents, public Placement {
     Q_OBJECT
 
@@ -32,8 +34,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The picture for the device it is painted on, chosen again when the device's ratio changes.
+    const QImage& shownPicture();
+
     QImage picture_;
     bool stretch_ = false;
+    QImage shown_;
+    qreal shownRatio_ = 0;
 };
 
 } // namespace dorvak

@@ -17,7 +17,7 @@ constexpr int endingBoundMilliseconds = 5000;
 
 } // namespace
 
-std::unique_ptr<PageHostProcess> PageHostProcess::start() {
+std::unique_ptr<PageHostProcess> PageHostProcess::start(qreal devicePixelRatio) {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/dorvak-page");
     if (!QFileInfo(program).isExecutable())
         return nullptr;
@@ -30,6 +30,12 @@ std::unique_ptr<PageHostProcess> PageHostProcess::start() {
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);
     process->setArguments({QString::number(hosts)});
+    // The host's screen is off the screen and 1× of its own: the scale factor alone gives it the
+    // program's ratio, however the program's screen came by it.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(devicePixelRatio));
+    process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     // Only the host's end is handed down, and only to the host.
     process->setChildProcessModifier([hosts] { fcntl(hosts, F_SETFD, 0); });

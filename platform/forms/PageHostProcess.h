@@ -15,8 +15,9 @@ class PageHostProcess : public QObject {
     Q_OBJECT
 
 public:
-    // Starts the host; null when there is none beside the program or it cannot be started.
-    static std::unique_ptr<PageHostProcess> start();
+    // Starts the host, which draws its page at the given device pixel ratio; null when there is
+    // none beside the program or it cannot be started.
+    static std::unique_ptr<PageHostProcess> start(qreal devicePixelRatio);
     // Closes the channel, on which the host ends by itself; one that takes too long is killed.
     // Neither holds up the caller.
     ~PageHostProcess() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/CaretBlinkTimeout.h"
 #include "platform/forms/Event.h"
 #include "platform/forms/Placement.h"
 #include "platform/gdi/Color.h"
@@ -12,7 +13,7 @@ template <typename Owner> class PropertyTable;
 
 // A one-line text box: a real line edit (editing, selection, clipboard, input methods),
 // read by screen readers. Change is raised whenever the text changes, by the user or by
-// code.
+// code. Its caret stops blinking when the user leaves it alone.
 class TextBox : public QLineEdit, public Placement {
     Q_OBJECT
 
@@ -58,6 +59,7 @@ private:
     int alignment_ = 0;
     QString toolTipText_;
     QString explanation_;
+    CaretBlinkTimeout caretBlink_{*this};
 };
 
 } // namespace dorvak

@@ -1,5 +1,6 @@
 #include "platform/forms/WebBrowser.h"
 
+#include "platform/forms/Announcement.h"
 #include "platform/forms/DesignProperties.h"
 #include "platform/forms/PageHostProcess.h"
 
@@ -32,6 +33,7 @@ bool isWebAddress(const QUrl& url) {
 WebBrowser::WebBrowser(QWidget* container)
     : QWidget(container)
     , Placement(static_cast<QWidget&>(*this))
+    , readOut_(new Announcement(this))
     , openLink_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -74,7 +76,8 @@ bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void WebBrowser::startHost() {
     hostStartQueued_ = false;
-    host_ = PageHostProcess::start();
+    hostRatio_ = devicePixelRatioF();
+    host_ = PageHostProcess::start(hostRatio_);
     if (!host_) {
         reportLoad(false);
         return;
@@ -102,6 +105,9 @@ void WebBrowser::received(PageMessage message, QDataStream& fields) {
         linkRequested(url);
         break;
     }
+    case PageMessage::Text:
+        showText(fields);
+        break;
     case PageMessage::Cursor: {
         Qt::CursorShape shape;
         fields >> shape;
@@ -126,6 +132,16 @@ void WebBrowser::showFrame(QDataStream& fields) {
     update();
 }
 
+void WebBrowser::showText(QDataStream& fields) {
+    QString text;
+    fields >> text;
+    // The same text again, as the page is drawn anew, is no news.
+    if (text == accessibleName())
+        return;
+    setAccessibleName(text);
+    readOut_->announce(text);
+}
+
 void WebBrowser::reportLoad(bool ok) {
     if (!std::exchange(loadPending_, false))
         return;
@@ -148,6 +164,12 @@ void WebBrowser::linkRequested(const QUrl& url) {
 }
 
 void WebBrowser::paintEvent(QPaintEvent*) {
+    // A host draws at the ratio it started with; on a screen of another, a new one draws the
+    // page again while this frame stands in for it.
+    if (host_ && devicePixelRatioF() != hostRatio_ && !std::exchange(hostStartQueued_, true)) {
+        host_.reset();
+        QMetaObject::invokeMethod(this, &WebBrowser::startHost, Qt::QueuedConnection);
+    }
     QPainter painter(this);
     // White until the page has drawn, as the engine starts.
     if (frame_.isNull())

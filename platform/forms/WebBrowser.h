@@ -16,6 +16,7 @@ namespace dorvak {
 
 template <typename Owner> class PropertyTable;
 
+class Announcement;
 class PageHostProcess;
 enum class PageMessage : quint8;
 
@@ -23,8 +24,11 @@ enum class PageMessage : quint8;
 // (PageHostProcess) from the first navigation until the control goes; a window being shown with
 // the control is on the screen before the process starts. Navigate() returns at
 // once; the page loads in the background and its end is reported by DocumentComplete or
-// NavigateError. Where the engine cannot run, every navigation reports an error and the window
-// around the control carries on.
+// NavigateError. The page is drawn at the device pixel ratio of the control's screen, and drawn
+// anew when the control comes to a screen of another. Screen readers read the page as a picture
+// named by its text, and hear that text once when a page has loaded, as a sighted user sees it.
+// Where the engine cannot run, every navigation reports an error and the window around the control
+// carries on.
 //
 // The page is kept to itself: it reads only files of its own folder, never the network, and
 // stays where it was navigated to. A link the user clicks in it goes to the link opener, the
@@ -67,6 +71,7 @@ private:
     void startHost();
     void received(PageMessage message, QDataStream& fields);
     void showFrame(QDataStream& fields);
+    void showText(QDataStream& fields);
     void linkRequested(const QUrl& url);
     void forward(QMouseEvent* event);
     // The outcome of the latest navigation; later reports of the same page are not news.
@@ -74,7 +79,9 @@ private:
 
     std::unique_ptr<PageHostProcess> host_;
     bool hostStartQueued_ = false;
+    qreal hostRatio_ = 1;
     QImage frame_;
+    Announcement* readOut_;
     QUrl location_;
     bool loadPending_ = false;
     LinkOpener openLink_;

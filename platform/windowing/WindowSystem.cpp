@@ -28,6 +28,11 @@ void chooseWindowSystem() {
     if (const QByteArray platform = chosenPlatform(SessionEnvironment::current());
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    // On X11, images go to the server through the connection, not through shared memory: Qt
+    // waits for the server before it repaints a region it last sent through shared memory, a
+    // round trip that wakes two threads for every tick of a clock. The repaints of an idle
+    // window are small, and cheaper so; a whole window takes about 0.2 ms more.
+    qputenv("QT_XCB_NO_MITSHM", "1");
     floatWindowsUnderSway();
 }
 

@@ -20,8 +20,8 @@ struct SessionEnvironment {
 // QT_QPA_PLATFORM always wins.
 QByteArray chosenPlatform(const SessionEnvironment& session);
 
-// Asks Qt for the chosen platform, and under sway for floating windows (TilingFloat.h); call
-// before the application object is made.
+// Asks Qt for the chosen platform, on X11 to send images through the connection, and under
+// sway for floating windows (TilingFloat.h); call before the application object is made.
 void chooseWindowSystem();
 
 // Whether the program may move and resize its windows and move the pointer itself. Not on a

@@ -1,9 +1,11 @@
-"""A whole calculation with the keyboard alone while a real Orca listens: Tab to each text box and
+"""The real program's start-up window, whose page's text Orca reads out as the page shows; then
+a whole calculation with the keyboard alone while a real Orca listens: Tab to each text box and
 type, Space on "Şafak Hesapla", the two message boxes closed with Return, the results, the About
 window opened and closed with Space, and "Çıkış". What Orca says is read from its debug log
 ("SPEECH OUTPUT:"), with speech itself off: every Tab stop is spoken with a name, each message
 once, the focus comes back to the button after each box, and the days left are heard without
-looking for them. Runs in a D-Bus session of its own (dbus-run-session) under openbox; skipped
+looking for them. Given the program that opens the main window at once and the real program.
+Runs in a D-Bus session of its own (dbus-run-session) under openbox; skipped
 (77) when Orca cannot start."""
 
 import os
@@ -19,7 +21,8 @@ from dorvak_e2e import (ACCESSIBLE, PATIENCE, Program, accessibility_bus, check,
                         fail, run, virtual_display, window_manager)
 
 # A logged utterance: its text in quotes, the voice it is spoken in after it.
-UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?\{")
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?\{", re.S)
+PAGE_HEADLINE = "Şafak yakın, moral yüksek!"
 NO_START_DATE = "Lütfen Sülüs Tarihini Giriniz."
 LEAVE_NOT_TAKEN = "Ya izin kullanmadın, yada kullandığın izinleri silmeyi unuttun!"
 
@@ -67,14 +70,25 @@ class Orca:
         return any(text in line for line in list(self.lines))
 
     def said(self):
-        """Every utterance so far, as Orca logged it (the text between its quotes)."""
-        return [found.group(1) for found in map(UTTERANCE.search, list(self.lines)) if found]
+        """Every utterance so far, as Orca logged it (the text between its quotes). An entry of
+        the log goes on in the indented lines after it, as an utterance of several lines does."""
+        entries = []
+        for line in list(self.lines):
+            if line.startswith(" ") and entries:
+                entries[-1] += "\n" + line.strip()
+            else:
+                entries.append(line)
+        return [found.group(1) for found in map(UTTERANCE.search, entries) if found]
 
     def after(self, keys, expected, what):
         """Presses the keys and waits until Orca has said each of the expected texts (each a
         part of one utterance); returns what it said meanwhile."""
         start = len(self.said())
         run("xdotool", "key", "--clearmodifiers", *keys)
+        return self.heard_since(start, expected, what)
+
+    def heard_since(self, start, expected, what):
+        """Waits, as after, for what Orca says from its utterance number `start` on."""
         heard = lambda: self.said()[start:]
         if not eventually(lambda: all(any(text in said for said in heard()) for text in expected)):
             fail("%s: Orca said %r" % (what, heard()))
@@ -93,9 +107,23 @@ def type_over(text):
     run("xdotool", "type", "--delay", "30", text)
 
 
+def start_up_window_read_out(orca, executable):
+    """Runs the real program until Orca has read out its start-up window's page."""
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", **ACCESSIBLE)
+    env.pop("QT_QPA_PLATFORM", None)
+    start = len(orca.said())
+    program = subprocess.Popen([executable], env=env)
+    try:
+        orca.heard_since(start, [PAGE_HEADLINE], "The start-up window's page is read out")
+    finally:
+        program.terminate()
+        program.wait(timeout=PATIENCE)
+
+
 with accessibility_bus(), virtual_display(), window_manager():
     orca = Orca()
     try:
+        start_up_window_read_out(orca, sys.argv[2])
         with Program(sys.argv[1], ACCESSIBLE) as program:
             # The window opens with the focus on "Sülüs Tarihi:"; a first round with it empty.
             orca.after(["Tab"], ["Kaç Ay: text"], "Tab to the months")

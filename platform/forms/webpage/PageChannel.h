@@ -17,6 +17,7 @@ enum class PageMessage : quint8 {
     Loaded,        // bool: a load ended, and the page is shown; or it could not be loaded
     LinkRequested, // QUrl: the page asked to go there and stayed where it is
     Cursor,        // Qt::CursorShape over the page
+    Text,          // QString: the page's text, after each load that succeeded
 };
 
 // One end of the connection between the two processes: each message is its kind followed by

@@ -70,6 +70,8 @@ void PageHost::reportLoading(const QWebEngineLoadingInfo& loading) {
                            !loading.isErrorPage() &&
                            loading.url().adjusted(QUrl::RemoveFragment) == page_.address();
     channel_.send(PageMessage::Loaded, succeeded);
+    if (succeeded)
+        page_.toPlainText([this](const QString& text) { channel_.send(PageMessage::Text, text); });
 }
 
 bool PageHost::eventFilter(QObject* watched, QEvent* event) {

@@ -10,8 +10,8 @@ namespace dorvak {
 
 // The host's side of one WebBrowser: a confined page in a view drawn off the screen. The
 // program sends it addresses, its size and the pointer; it sends back every new frame, the end
-// of each load, the pointer's shape and the links the page asks for. It ends when the program
-// closes the channel.
+// of each load and the page's text, the pointer's shape and the links the page asks for. It ends
+// when the program closes the channel.
 class PageHost : public QObject {
     Q_OBJECT
 

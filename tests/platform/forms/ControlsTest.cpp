@@ -1,7 +1,8 @@
 // Standard controls beyond their design values: drawing on picture boxes, text box changes,
-// images, and timers started and stopped from code.
+// images, the text box's caret at rest, and timers started and stopped from code.
 #include "FormsTestSupport.h"
 
+#include "platform/forms/CaretBlinkTimeout.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/PictureBox.h"
@@ -11,7 +12,11 @@
 #include "platform/windowing/WindowRegistry.h"
 #include "tests/support/Waiting.h"
 
+#include <QGuiApplication>
+#include <QPointer>
+#include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -95,6 +100,39 @@ TEST(ControlsTest, ATextBoxReportsEveryChangeOfItsText) {
     EXPECT_EQ(text->palette().color(QPalette::Base), QColor(0xFF, 0xC0, 0x80));
 }
 
+TEST(ControlsTest, ATextBoxCaretRestsSteadyWhenLeftAloneAndBlinksAgainOnInput) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    form.Show();
+    QPointer<TextBox> text = form.control<TextBox>("Text1");
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int desktopFlashTime = hints->cursorFlashTime();
+    ASSERT_GT(desktopFlashTime, 0);
+    text->findChild<CaretBlinkTimeout*>()->setTimeout(std::chrono::milliseconds(30));
+    text->setText(QStringLiteral("15"));
+    text->setFocus();
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+
+    // At rest the caret shows as it does right after a key, when it is always on.
+    const QImage resting = shown(*text);
+    QTest::keyClick(text, Qt::Key_End);
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+    EXPECT_EQ(shown(*text), resting);
+
+    // Each key or click starts the wait afresh; leaving the box, or the box going, gives the
+    // other text widgets their blink back.
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+    QTest::mouseClick(text, Qt::LeftButton);
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+    text->clearFocus();
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+    text->setFocus();
+    ASSERT_TRUE(waitFor([&] { return hints->cursorFlashTime() == 0; }));
+    delete text;
+    EXPECT_EQ(hints->cursorFlashTime(), desktopFlashTime);
+}
+
 TEST(ControlsTest, AnImageShowsItsPictureAtNaturalSizeOrStretched) {
     ApplicationFixture fixture;
     Form form(parseFormDesign(window));
@@ -132,6 +170,42 @@ TEST(ControlsTest, ATimerStartsAfreshWhenEnabledAndStopsWithoutAnInterval) {
     witnessTicks = 0;
     ASSERT_TRUE(waitFor([&] { return witnessTicks >= 3; }));
     EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST(ControlsTest, TimersTickingWithALeaderWakeWithItAndHandOverOnItsBeat) {
+    ApplicationFixture fixture;
+    Form form(parseFormDesign(window));
+    Timer count(&form), show(&form), hide(&form);
+    for (Timer* timer : {&count, &show, &hide})
+        timer->setInterval(40);
+    show.setEnabled(false);
+    hide.setEnabled(false);
+    show.tickWith(count);
+    hide.tickWith(count);
+
+    // A mark posted from the leader's tick lands only once the whole round has ticked: what
+    // lies between two marks ticked in one wakeup.
+    QString log;
+    count.Tick.connect([&] {
+        log += u'c';
+        QMetaObject::invokeMethod(
+            &form, [&] { log += u'|'; }, Qt::QueuedConnection);
+    });
+    // The picture's blink in the start-up window: each hands over to the other.
+    show.Tick.connect([&] {
+        log += u's';
+        hide.setEnabled(true);
+        show.setEnabled(false);
+    });
+    hide.Tick.connect([&] {
+        log += u'h';
+        show.setEnabled(true);
+        hide.setEnabled(false);
+    });
+    // Enabled between two of the leader's ticks, a follower still ticks on them.
+    QTimer::singleShot(10, &form, [&] { show.setEnabled(true); });
+    ASSERT_TRUE(waitFor([&] { return log.count(u'|') >= 5; }));
+    EXPECT_TRUE(log.startsWith(QStringLiteral("cs|ch|cs|ch|"))) << log.toStdString();
 }
 
 // Above 1× an owner-drawn surface shows each of its pixels as whole device pixels, never a

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -104,6 +106,73 @@ TEST(WebBrowserTest, LoadsAndDrawsALocalPageGivenByPathOrFileUrl) {
 
     // The page's own colour reaches the screen: the engine renders, not only loads.
     EXPECT_TRUE(waitFor([&] { return shown.pixel({150, 100}) == blue; }, engineStartMs));
+    // And its text reaches screen readers, which read the page by it.
+    EXPECT_TRUE(waitFor([&] { return shown.browser.accessibleName() == "Şafak"; }, engineStartMs))
+        << shown.browser.accessibleName().toStdString();
+}
+
+// Whether the page in the browser was drawn at its screen's resolution. By its own device pixel
+// ratio the page draws columns one device pixel wide: alternate columns on the screen mean it
+// was, pairs that it was drawn at 1× and magnified.
+::testing::AssertionResult drawnAtTheScreensResolution(ShownBrowser& shown) {
+    const qreal ratio = shown.window.devicePixelRatioF();
+    const int width = qRound(40 * ratio);
+    QString alternate;
+    for (int x = 0; x < width; ++x)
+        alternate += x % 2 ? u'.' : u'#';
+    QString columns;
+    const bool drawn = waitFor(
+        [&] {
+            const QImage grabbed = shown.window.grab().toImage();
+            columns.clear();
+            for (int x = 0; x < width; ++x)
+                columns += grabbed.pixel(x, grabbed.height() / 2) == 0xff000000 ? u'#' : u'.';
+            return columns == alternate;
+        },
+        engineStartMs);
+    if (drawn)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << columns.toStdString() << " at " << ratio;
+}
+
+// CTest runs this one on one screen at 1×, and again with a screen of ratio 2 beside it, where
+// the window then goes. There the page is drawn anew, and its square answers the pointer where
+// it is on the screen.
+TEST(WebBrowserTest, APageIsDrawnAtItsScreensResolution) {
+    Folder folder;
+    const QString page = folder.write("sayfa.html", R"html(<!DOCTYPE html>
+<style>body { margin: 0; display: flex } canvas, div { width: 40px; height: 20px }</style>
+<body><canvas></canvas><div style='background:#2050a0' onmouseover="this.style.background = '#ffff00'"></div>
+<script>
+const canvas = document.querySelector('canvas');
+canvas.width = 40 * devicePixelRatio;
+canvas.height = 20 * devicePixelRatio;
+const columns = canvas.getContext('2d');
+columns.fillStyle = '#fff';
+columns.fillRect(0, 0, canvas.width, canvas.height);
+columns.fillStyle = '#000';
+for (let x = 0; x < canvas.width; x += 2)
+  columns.fillRect(x, 0, 1, canvas.height);
+</script>)html");
+    ShownBrowser shown({80, 20});
+    ASSERT_TRUE(shown.open(page));
+    EXPECT_TRUE(drawnAtTheScreensResolution(shown));
+
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() > 1) {
+        shown.window.move(screens[1]->geometry().topLeft());
+        ASSERT_TRUE(waitForValue([&] { return shown.window.devicePixelRatioF(); },
+                                 screens[1]->devicePixelRatio()));
+        EXPECT_TRUE(drawnAtTheScreensResolution(shown));
+    }
+    const QPoint square(60, 10);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            shown.move(square);
+            return shown.pixel(square * shown.window.devicePixelRatioF()) == yellow;
+        },
+        engineStartMs));
+    EXPECT_EQ(shown.outcome.completed.size(), 1) << "a new screen is no new page";
 }
 
 TEST(WebBrowserTest, AWindowOpenedWithItsPageIsUpBeforeTheEngineStarts) {
