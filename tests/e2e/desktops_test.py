@@ -183,7 +183,9 @@ def main_window_checks(session, executable, kind, stacking, running=None):
     with (contextlib.nullcontext(running) if running
           else program(executable, dict(session, **platform))) as process:
         wait_until(main_window, "the main window")
-        x, y, width, height = shown_and_grown(kind)
+        # sway resizes from where its pointer is when the request comes, which may be after the
+        # drag's first steps.
+        x, y, width, height = shown_and_grown(kind, whole_drag=stacking)
 
         for by in ((100, 60), (-100, -60)):
             drag((x + CAPTION_X, y + TITLE_BAR_Y), by, steps=12)
