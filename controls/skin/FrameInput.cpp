@@ -95,9 +95,8 @@ bool FrameInput::press(Form& host, double titleWidth, std::int16_t button, doubl
     if (button != leftButton)
         return false;
     if (x < titleWidth - captionButtonsWidth && y > dragTop && y <= dragBottom) {
-        // The window system's move starts when the pointer moves with the button held: begun
-        // at the press, it would take the pointer before a quick release, and the second click
-        // of a double-click with it.
+        // The window system's move starts when the pointer moves with the button held, unless
+        // it must begin at the press (movesAtPress).
         titleMoveArmed_ = true;
         GetCursorPos(&titleMoveFrom_);
         setPointer(host, PointerMove);
@@ -112,6 +111,13 @@ bool FrameInput::beginsTitleMove(std::int16_t buttons) {
     titleMoveArmed_ = false;
     pressBecameMove_ = true;
     return true;
+}
+
+bool FrameInput::movesAtPress(bool onCaptionButton) const {
+    // On Wayland itself: KWin starts a move from where its pointer is when the request comes,
+    // which would leave out the drag's first step. On X the request names the press point
+    // itself, and a move begun at the press would take the second click of a double-click.
+    return titleMoveArmed_ && !onCaptionButton && onWaylandItself();
 }
 
 void FrameInput::moveHost(Form& host) const {

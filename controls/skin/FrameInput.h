@@ -12,9 +12,9 @@ class Form;
 
 // What the skin's frame does under the mouse, for a host without the window system's frame:
 // a left press in the title bar arms a move of the host, which the window system runs once
-// the pointer moves with the button held; a left press near an edge of the host resizes it
-// until the button comes up; the pointer takes the sizing shape of the zone it is in.
-// Positions are twips; the title bar is the skin, at the top of its host.
+// the pointer moves with the button held (or at once, see movesAtPress); a left press
+// near an edge of the host resizes it until the button comes up; the pointer takes the sizing shape
+// of the zone it is in. Positions are twips; the title bar is the skin, at the top of its host.
 class FrameInput {
 public:
     // `pixel`: the size of one screen pixel in twips.
@@ -33,6 +33,11 @@ public:
     // A move with `buttons` held: whether it begins the armed title move. The caller then
     // lets go of what the press pressed and has the host follow the pointer (moveHost).
     bool beginsTitleMove(std::int16_t buttons);
+    // Whether the armed title move is to begin at the press itself (beginsTitleMove, with the
+    // buttons still held), where the window system starts a move from where the pointer is when
+    // asked. A press on a caption button waits for a motion, as elsewhere, so that it can still
+    // end as the button's click.
+    bool movesAtPress(bool onCaptionButton) const;
     // The window system moves the host with the pointer, the pressed point under it, until the
     // button is released.
     void moveHost(Form& host) const;

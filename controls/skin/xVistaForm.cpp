@@ -12,7 +12,9 @@
 #include "platform/runtime/IntegerConversion.h"
 #include "platform/runtime/NumberParsing.h"
 #include "platform/runtime/ResumeNext.h"
+#include "platform/windowing/Pointer.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <algorithm>
 #include <cmath>
@@ -399,11 +401,11 @@ void xVistaForm::pressed(std::int16_t button, double x, double y) {
     const QPointer<Form> host = host_;
     if (!host)
         return;
-    if (button == leftButton) {
-        if (const std::optional<CaptionButton> pressedButton = buttonFlags_.press()) {
-            painter_.drawButton(titleBarPlace(), *pressedButton, buttonFlags_.look(*pressedButton));
-            picForm->Refresh();
-        }
+    const std::optional<CaptionButton> pressedButton =
+        button == leftButton ? buttonFlags_.press() : std::nullopt;
+    if (pressedButton) {
+        painter_.drawButton(titleBarPlace(), *pressedButton, buttonFlags_.look(*pressedButton));
+        picForm->Refresh();
     }
     // An edge resize runs the host's events until the button comes up; they may close it.
     if (!input_.press(*host, Width(), button, x, y) || !host)
@@ -411,17 +413,30 @@ void xVistaForm::pressed(std::int16_t button, double x, double y) {
     painter_.drawButtons(titleBarPlace(), buttonFlags_);
     picForm->Refresh();
     host->Refresh();
+    if (!input_.movesAtPress(pressedButton.has_value()))
+        return;
+    // Input already received is seen first: its release makes the press a click, and sway
+    // would start a move asked for after that and hold the window until the next click.
+    const QPointer<xVistaForm> skin(this);
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    if (skin && input_.beginsTitleMove(GetAsyncKeyState(VK_LBUTTON) < 0 ? leftButton : 0))
+        moveHost();
 }
 
 bool xVistaForm::startTitleDrag(std::int16_t button) {
     if (!host_ || !input_.beginsTitleMove(button))
         return false;
+    moveHost();
+    return true;
+}
+
+void xVistaForm::moveHost() {
     // The press ends as a move: a caption button it pressed springs back, and the release,
     // wherever it is seen, acts on nothing.
     buttonFlags_.clear();
     showButtonLooksSoon();
-    input_.moveHost(*host_);
-    return true;
+    if (host_)
+        input_.moveHost(*host_);
 }
 
 void xVistaForm::released() {

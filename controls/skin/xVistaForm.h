@@ -107,6 +107,8 @@ private:
     // Starts the window system's move of a press armed in the title bar, once the pointer
     // moves with the left button held; whether it did.
     bool startTitleDrag(std::int16_t button);
+    // The armed press becomes the window system's move of the host, until the button is up.
+    void moveHost();
     void setPointerAt(double x, double y);
     void toggleMaximised();
     // The caption buttons show their looks at the next tick of the pointer timer.

@@ -1,7 +1,9 @@
 #include "platform/windowing/WindowStyle.h"
 
 #include "platform/windowing/WindowRegistry.h"
+#include "platform/windowing/WindowSystem.h"
 
+#include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -26,11 +28,45 @@ void showWindow(QWidget* widget, bool activate) {
         widget->activateWindow();
 }
 
+// Wayland keeps no window above the others, and Qt 6.4 asks the compositor to activate a
+// window only with a token handed to the program, which needs the user's latest input: the
+// program whose window was clicked holds that. A window that should stay on top is shown
+// afresh when another program takes the focus: GNOME and KDE put a newly shown window in front
+// with the focus, wherever they place it.
+class KeptInFront : public QObject {
+    Q_OBJECT
+
+public:
+    explicit KeptInFront(QWidget* window)
+        : QObject(window) {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this, window](QWindow* focus) {
+            if (!focus && window->isVisible())
+                QMetaObject::invokeMethod(
+                    this,
+                    [window] {
+                        window->hide();
+                        window->show();
+                    },
+                    Qt::QueuedConnection);
+        });
+    }
+};
+
+void keepInFront(QWidget* widget, bool onTop) {
+    auto* kept = widget->findChild<KeptInFront*>(QString(), Qt::FindDirectChildrenOnly);
+    if (onTop && !kept)
+        new KeptInFront(widget);
+    else if (!onTop)
+        delete kept;
+}
+
 // Changes the hint on the native window in place: QWidget::setWindowFlag would hide the
 // window and may create it anew, so the window manager would see a different window.
 void setStaysOnTop(QWidget* widget, bool onTop) {
     if (!widget->isWindow() || widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
+    if (onWaylandItself())
+        keepInFront(widget, onTop);
     const Qt::WindowFlags flags = widget->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
     if (QWindow* window = widget->windowHandle()) {
         widget->overrideWindowFlags(flags);
@@ -135,3 +171,5 @@ bool SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int width, int heig
 }
 
 } // namespace dorvak
+
+#include "WindowStyle.moc"

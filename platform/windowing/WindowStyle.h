@@ -23,9 +23,10 @@ bool SetLayeredWindowAttributes(HWND hWnd, std::uint32_t colorKey, std::uint8_t 
 bool ShowWindow(HWND hWnd, int command);
 
 // HWND_TOPMOST / HWND_NOTOPMOST as the stays-on-top hint (a visible window stays shown, and
-// a hint already in place is left alone), HWND_TOP / HWND_BOTTOM as raise / lower; moves
-// and sizes in pixels unless SWP_NOMOVE / SWP_NOSIZE; SWP_SHOWWINDOW, SWP_HIDEWINDOW and
-// SWP_NOACTIVATE as their names say.
+// a hint already in place is left alone; on Wayland itself, which keeps nothing on top, the
+// window is shown afresh, in front, whenever another program takes the focus), HWND_TOP /
+// HWND_BOTTOM as raise / lower; moves and sizes in pixels unless SWP_NOMOVE / SWP_NOSIZE;
+// SWP_SHOWWINDOW, SWP_HIDEWINDOW and SWP_NOACTIVATE as their names say.
 bool SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int width, int height, unsigned flags);
 
 } // namespace dorvak

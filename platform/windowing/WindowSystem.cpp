@@ -1,5 +1,7 @@
 #include "platform/windowing/WindowSystem.h"
 
+#include "platform/windowing/TilingFloat.h"
+
 #include <QGuiApplication>
 
 namespace dorvak {
@@ -31,11 +33,16 @@ void chooseWindowSystem() {
     // round trip that wakes two threads for every tick of a clock. The repaints of an idle
     // window are small, and cheaper so; a whole window takes about 0.2 ms more.
     qputenv("QT_XCB_NO_MITSHM", "1");
+    floatWindowsUnderSway();
 }
 
 bool canPlaceWindows() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
            !isWaylandSession(SessionEnvironment::current());
+}
+
+bool onWaylandItself() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace dorvak

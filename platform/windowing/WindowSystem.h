@@ -20,13 +20,17 @@ struct SessionEnvironment {
 // QT_QPA_PLATFORM always wins.
 QByteArray chosenPlatform(const SessionEnvironment& session);
 
-// Asks Qt for the chosen platform, and on X11 to send images through the connection; call
-// before the application object is made.
+// Asks Qt for the chosen platform, on X11 to send images through the connection, and under
+// sway for floating windows (TilingFloat.h); call before the application object is made.
 void chooseWindowSystem();
 
 // Whether the program may move and resize its windows and move the pointer itself. Not on a
 // Wayland session, where the compositor alone does, for its XWayland windows too (weston
 // ignores their own moves and pointer warps). Needs the application object.
 bool canPlaceWindows();
+
+// Whether the program runs on Wayland itself, where no client may place its windows, keep one
+// on top or say where a move of its window began. Needs the application object.
+bool onWaylandItself();
 
 } // namespace dorvak
