@@ -271,7 +271,14 @@ void Form::setClientHeight(double twips) {
 
 void Form::setIcon(const QImage& icon) {
     icon_ = icon;
-    setWindowIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+    QIcon shown;
+    if (!icon.isNull()) {
+        shown.addPixmap(QPixmap::fromImage(icon));
+        // Task bars and title bars above 1× take the drawing at twice the size, where there is one.
+        if (const QImage sharper = sharperPicture(icon, 2); sharper.devicePixelRatio() > 1)
+            shown.addPixmap(QPixmap::fromImage(sharper));
+    }
+    setWindowIcon(shown);
 }
 
 void Form::setFont(const QFont& font) {

@@ -41,6 +41,12 @@ TEST(ProgramPictures, EachHasADrawingAtTwiceItsSizeThatScreensAbove1xGet) {
     ASSERT_FALSE(brought.isNull());
     EXPECT_EQ(sharperPicture(brought, 2), brought);
     EXPECT_EQ(sharperPicture(brought, 2).devicePixelRatio(), 1);
+
+    // The window icon offers both drawings.
+    Form2* about = programApplication().showForm<Form2>();
+    about->setIcon(loadAssetPicture(QStringLiteral("dorvak.png")));
+    EXPECT_EQ(about->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+    about->Unload();
 }
 
 // The About window's banner, grabbed in device pixels, is the picture drawn for its screen's
