@@ -120,8 +120,7 @@ void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor fr
                 std::uint32_t* corner = row + qsizetype(x) * scale;
                 if ((*corner & rgbBits) != match)
                     continue;
-                for (int blockRow = 0; blockRow < scale; ++blockRow)
-                    std::fill_n(corner + blockRow * stride_, scale, pixel);
+                fillRows(corner, stride_, scale, scale, pixel);
                 written(x, y);
             }
         }

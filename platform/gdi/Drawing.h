@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Color.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/Raster.h"
 
 #include <QRect>
 #include <QtGlobal>
@@ -98,8 +99,7 @@ private:
             *corner = pixel;
             return;
         }
-        for (int row = 0; row < scale_; ++row)
-            std::fill_n(corner + row * stride_, scale_, pixel);
+        fillRows(corner, stride_, scale_, scale_, pixel);
     }
     bool inside(int x, int y) const {
         return unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_);

@@ -33,7 +33,7 @@ void fillRect(QImage& image, TRIVERTEX first, TRIVERTEX second, bool horizontal)
     // Order the vertices along the blend so that `first` is the near edge.
     if (horizontal ? first.x > second.x : first.y > second.y)
         std::swap(first, second);
-    const int scale = std::max(1, int(image.devicePixelRatio()));
+    const int scale = deviceScaleOf(image);
     const QRect logical(0, 0, image.width() / scale, image.height() / scale);
     const QRect clipped = spannedRect(first, second) & logical;
     if (clipped.isEmpty())
@@ -59,9 +59,8 @@ void fillRect(QImage& image, TRIVERTEX first, TRIVERTEX second, bool horizontal)
     } else {
         const std::int64_t length = second.y - first.y;
         for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-            const std::uint32_t pixel = blend(first, second, y - first.y, length);
-            for (int i = 0; i < scale; ++i)
-                fillPixels(deviceRow(y) + i * stride, rowWidth, pixel);
+            fillRows(deviceRow(y), stride, rowWidth, scale,
+                     blend(first, second, y - first.y, length));
         }
     }
 }

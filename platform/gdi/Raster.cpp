@@ -8,7 +8,7 @@ namespace dorvak {
 Raster::Raster(QImage& image, std::uint32_t pixel)
     : bits_(reinterpret_cast<std::uint32_t*>(image.bits()))
     , stride_(image.bytesPerLine() / 4)
-    , scale_(std::max(1, int(image.devicePixelRatio())))
+    , scale_(deviceScaleOf(image))
     , width_(image.width() / scale_)
     , height_(image.height() / scale_)
     , pixel_(pixel) {

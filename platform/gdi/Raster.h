@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -21,6 +22,19 @@ inline void fillPixels(std::uint32_t* to, qsizetype count, std::uint32_t pixel) 
     }
     for (; i < count; ++i)
         to[i] = pixel;
+}
+
+// Sets `rows` rows of count pixels from `to` on, `stride` pixels apart: what one logical pixel
+// or span is on an image above 1×.
+inline void fillRows(std::uint32_t* to, qsizetype stride, qsizetype count, int rows,
+                     std::uint32_t pixel) {
+    for (int row = 0; row < rows; ++row)
+        fillPixels(to + row * stride, count, pixel);
+}
+
+// The whole device scale of a surface image: each of its logical pixels a scale × scale block.
+inline int deviceScaleOf(const QImage& image) {
+    return std::max(1, int(image.devicePixelRatio()));
 }
 
 // One-pixel solid pen writing straight into the scanlines of a 32-bit image. Pixels
@@ -53,9 +67,8 @@ private:
     }
     // `count` pixels from (left, y) on, all inside.
     void fillRow(int left, int y, int count) {
-        for (int row = 0; row < scale_; ++row)
-            fillPixels(bits_ + (qsizetype(y) * scale_ + row) * stride_ + left * scale_,
-                       qsizetype(count) * scale_, pixel_);
+        fillRows(bits_ + qsizetype(y) * scale_ * stride_ + left * scale_, stride_,
+                 qsizetype(count) * scale_, scale_, pixel_);
     }
 
     std::uint32_t* bits_;

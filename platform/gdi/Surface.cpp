@@ -212,7 +212,7 @@ QRegion Surface::computeVisibleRegion() const {
     const QImage mask = maskPicture_.convertToFormat(QImage::Format_RGB32);
     const std::uint32_t seeThrough = pixelFromPlain(translateColor(maskColor_)) & 0xFFFFFFu;
     // A mask of device pixels is read on the logical grid, a block's top-left pixel for each.
-    const int step = std::max(1, int(mask.devicePixelRatio()));
+    const int step = deviceScaleOf(mask);
     const int width = std::min(mask.width() / step, this->width());
     const int height = std::min(mask.height() / step, this->height());
     SpanRegion region;
