@@ -31,18 +31,17 @@ void chooseWindowSystem() {
     // On X11, images go to the server through the connection, not through shared memory: Qt
     // waits for the server before it repaints a region it last sent through shared memory, a
     // round trip that wakes two threads for every tick of a clock. The repaints of an idle
-    // window are small, and cheaper so; a whole window takes about 0.2 ms more.
+    // window are small, and cheaper so; a whole window takes a millisecond or two more.
     qputenv("QT_XCB_NO_MITSHM", "1");
     floatWindowsUnderSway();
 }
 
-bool canPlaceWindows() {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-           !isWaylandSession(SessionEnvironment::current());
-}
-
 bool onWaylandItself() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool canPlaceWindows() {
+    return !onWaylandItself() && !isWaylandSession(SessionEnvironment::current());
 }
 
 } // namespace dorvak
