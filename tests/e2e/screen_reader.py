@@ -10,11 +10,17 @@ from dorvak_e2e import MAIN_TITLE, eventually, fail, wait_until
 
 
 def windows(name=None, role=None):
-    """The windows on the bus, of that name and role when given."""
+    """The windows on the bus, of that name and role when given. A window that closes while
+    they are being read is not one of them."""
+    def matches(window):
+        try:
+            return (window is not None and (name is None or window.name == name)
+                    and (role is None or window.getRole() == role))
+        except GLib.GError:  # gone from the bus between listing and asking
+            return False
+
     return [window for application in pyatspi.Registry.getDesktop(0) if application is not None
-            for window in application
-            if window is not None and (name is None or window.name == name)
-            and (role is None or window.getRole() == role)]
+            for window in application if matches(window)]
 
 
 def window(name=MAIN_TITLE, timeout=30):
