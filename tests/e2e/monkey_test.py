@@ -26,6 +26,10 @@ def rectangle(left, top, width, height):
 # What closes or hides a window, in window pixels: not touched.
 MAIN_EXIT = rectangle(7800, 7680, 1215, 495)
 ABOUT_CLOSE = rectangle(8640, 120, 375, 375)
+# "Hakkında" brings the About window to the front with the focus on its close button.
+MAIN_ABOUT = rectangle(6480, 7680, 1215, 495)
+# The keys that press the focused button.
+PRESSING_KEYS = ("Return", "space", " ")
 
 
 def inside(point, box):
@@ -107,9 +111,10 @@ def act(rng):
         run("xdotool", "mousedown", "1", "mousemove_relative", "--", str(dx), str(dy),
             "mouseup", "1")
     else:
-        # Typed into the window just clicked. The About window's only control is its close
-        # button, which has the focus there.
-        keys = KEYS if title != ABOUT_TITLE else [k for k in KEYS if k not in ("Return", "space")]
+        # Typed into the window just clicked, or into the About window that "Hakkında" brings
+        # up. The About window's only control is its close button, which has the focus there.
+        to_about = title == ABOUT_TITLE or (title == MAIN_TITLE and inside((x, y), MAIN_ABOUT))
+        keys = [k for k in KEYS if k not in PRESSING_KEYS] if to_about else KEYS
         run("xdotool", "click", "1", "key", "--clearmodifiers",
             *rng.choices(keys, k=rng.randint(1, 6)))
     return True
