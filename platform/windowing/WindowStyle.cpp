@@ -4,6 +4,7 @@
 #include "platform/windowing/WindowSystem.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -38,18 +39,40 @@ class KeptInFront : public QObject {
 
 public:
     explicit KeptInFront(QWidget* window)
-        : QObject(window) {
-        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this, window](QWindow* focus) {
-            if (!focus && window->isVisible())
-                QMetaObject::invokeMethod(
-                    this,
-                    [window] {
-                        window->hide();
-                        window->show();
-                    },
-                    Qt::QueuedConnection);
+        : QObject(window)
+        , window_(window) {
+        focusAnswer_.setSingleShot(true);
+        focusAnswer_.setInterval(focusAnswerMs);
+        connect(&focusAnswer_, &QTimer::timeout, this, &KeptInFront::showAfresh);
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+            if (focus == window_->windowHandle()) {
+                focusAnswer_.stop();
+                unansweredShows_ = 0;
+            } else if (!focus) {
+                QMetaObject::invokeMethod(this, &KeptInFront::showAfresh, Qt::QueuedConnection);
+            }
         });
     }
+
+private:
+    // Qt tells of a focus only once the compositor's round trip ends: one given and taken back
+    // within it (another window clicked as this one came back) is never told, nor its loss. A
+    // window shown afresh that has not had the focus soon after is shown once more.
+    static constexpr int focusAnswerMs = 1000;
+    static constexpr int showsWithoutAnswer = 2;
+
+    void showAfresh() {
+        if (!window_->isVisible() || unansweredShows_ == showsWithoutAnswer)
+            return;
+        ++unansweredShows_;
+        window_->hide();
+        window_->show();
+        focusAnswer_.start();
+    }
+
+    QWidget* window_;
+    QTimer focusAnswer_;
+    int unansweredShows_ = 0;
 };
 
 void keepInFront(QWidget* widget, bool onTop) {
