@@ -10,6 +10,7 @@
 #include "platform/forms/Twips.h"
 #include "platform/forms/UserControl.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/windowing/ToolWindowFrame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -226,15 +227,22 @@ void Form::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The frame belongs to the window manager and is unknown before the window is shown, so
-    // the client area is what is centred; the borderless windows have no other.
-    QRect client = geometry();
-    client.moveCenter(screen->availableGeometry().center());
-    setGeometry(client);
+    // The window manager's frame is unknown before the window is shown, so the client area is
+    // what is centred, or the program's own frame with it; the borderless windows have no other.
+    QWidget* shown = window();
+    QRect placed = shown->geometry();
+    placed.moveCenter(screen->availableGeometry().center());
+    shown->setGeometry(placed);
 }
 
 void Form::setBorderStyle(int style) {
     borderStyle_ = style;
+    if (style == BorderFixedToolWindow && ToolWindowFrame::drawsToolFrames()) {
+        if (isWindow())
+            new ToolWindowFrame(this);
+        setFixedSize(size());
+        return;
+    }
     const bool wasVisible = isVisible();
     setWindowFlags(flagsFor(style));
     if (isFixedSize(style)) {
@@ -287,51 +295,53 @@ void Form::setFont(const QFont& font) {
 }
 
 int Form::WindowState() const {
-    const Qt::WindowStates state = windowState();
+    const QWidget& shown = *window();
+    const Qt::WindowStates state = shown.windowState();
     // A window manager can restore a minimised window without the toolkit noticing: a window
     // on the screen is not minimised.
-    if (state & Qt::WindowMinimized && !(windowHandle() && windowHandle()->isExposed()))
+    if (state & Qt::WindowMinimized && !(shown.windowHandle() && shown.windowHandle()->isExposed()))
         return 1;
     return state & Qt::WindowMaximized ? 2 : 0;
 }
 
 void Form::setWindowState(int state) {
+    QWidget& shown = *window();
     switch (state) {
     case 1:
         // Minimising a window the toolkit still counts as minimised would do nothing.
-        if (windowState() & Qt::WindowMinimized)
-            QWidget::setWindowState(windowState() & ~Qt::WindowMinimized);
-        showMinimized();
+        if (shown.windowState() & Qt::WindowMinimized)
+            shown.setWindowState(shown.windowState() & ~Qt::WindowMinimized);
+        shown.showMinimized();
         break;
     case 2:
-        showMaximized();
+        shown.showMaximized();
         break;
     default:
-        showNormal();
+        shown.showNormal();
         break;
     }
 }
 
 double Form::Left() const {
-    return twipsFromPixels(frameGeometry().x());
+    return twipsFromPixels(window()->frameGeometry().x());
 }
 double Form::Top() const {
-    return twipsFromPixels(frameGeometry().y());
+    return twipsFromPixels(window()->frameGeometry().y());
 }
 double Form::Width() const {
-    return twipsFromPixels(frameGeometry().width());
+    return twipsFromPixels(window()->frameGeometry().width());
 }
 double Form::Height() const {
-    return twipsFromPixels(frameGeometry().height());
+    return twipsFromPixels(window()->frameGeometry().height());
 }
 
 void Form::Move(double left, double top) {
-    move(pixelsFromTwips(left), pixelsFromTwips(top));
+    window()->move(pixelsFromTwips(left), pixelsFromTwips(top));
 }
 
 void Form::Move(double left, double top, double width, double height) {
-    const QSize frame = frameGeometry().size() - size();
-    move(pixelsFromTwips(left), pixelsFromTwips(top));
+    const QSize frame = window()->frameGeometry().size() - size();
+    window()->move(pixelsFromTwips(left), pixelsFromTwips(top));
     resize(pixelsFromTwips(width) - frame.width(), pixelsFromTwips(height) - frame.height());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/windowing/WindowStyle.h"
 
+#include "platform/windowing/ToolWindowFrame.h"
 #include "platform/windowing/WindowRegistry.h"
 #include "platform/windowing/WindowSystem.h"
 
@@ -62,12 +63,18 @@ private:
     static constexpr int showsWithoutAnswer = 2;
 
     void showAfresh() {
-        if (!window_->isVisible() || unansweredShows_ == showsWithoutAnswer)
+        if (!window_->isVisible() || unansweredShows_ == showsWithoutAnswer || isBeingMoved())
             return;
         ++unansweredShows_;
         window_->hide();
         window_->show();
         focusAnswer_.start();
+    }
+
+    // A desktop may take the focus from a window while it moves it.
+    bool isBeingMoved() const {
+        const auto* frame = qobject_cast<const ToolWindowFrame*>(window_);
+        return frame && frame->isBeingMoved();
     }
 
     QWidget* window_;
@@ -99,15 +106,21 @@ void setStaysOnTop(QWidget* widget, bool onTop) {
     }
 }
 
+// The window a handle's window functions act on: the program's frame around it, where it has one.
+QWidget* shownWindow(HWND hWnd) {
+    QWidget* widget = windowFromHandle(hWnd);
+    return widget ? ToolWindowFrame::windowOf(widget) : nullptr;
+}
+
 } // namespace
 
 std::int32_t GetWindowLongA(HWND hWnd, int index) {
-    const QWidget* widget = windowFromHandle(hWnd);
+    const QWidget* widget = shownWindow(hWnd);
     return widget && index == GWL_EXSTYLE ? extendedStyle(widget) : 0;
 }
 
 std::int32_t SetWindowLongA(HWND hWnd, int index, std::int32_t value) {
-    QWidget* widget = windowFromHandle(hWnd);
+    QWidget* widget = shownWindow(hWnd);
     if (!widget || index != GWL_EXSTYLE)
         return 0;
     const std::int32_t previous = extendedStyle(widget);
@@ -119,7 +132,7 @@ std::int32_t SetWindowLongA(HWND hWnd, int index, std::int32_t value) {
 
 bool SetLayeredWindowAttributes(HWND hWnd, std::uint32_t /*colorKey*/, std::uint8_t alpha,
                                 unsigned flags) {
-    QWidget* widget = windowFromHandle(hWnd);
+    QWidget* widget = shownWindow(hWnd);
     if (!widget || !widget->isWindow() || !(extendedStyle(widget) & WS_EX_LAYERED) ||
         (flags & LWA_COLORKEY))
         return false;
@@ -129,7 +142,7 @@ bool SetLayeredWindowAttributes(HWND hWnd, std::uint32_t /*colorKey*/, std::uint
 }
 
 bool ShowWindow(HWND hWnd, int command) {
-    QWidget* widget = windowFromHandle(hWnd);
+    QWidget* widget = shownWindow(hWnd);
     if (!widget)
         return false;
     const bool wasVisible = widget->isVisible();
@@ -170,7 +183,7 @@ bool ShowWindow(HWND hWnd, int command) {
 
 bool SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int width, int height,
                   unsigned flags) {
-    QWidget* widget = windowFromHandle(hWnd);
+    QWidget* widget = shownWindow(hWnd);
     if (!widget)
         return false;
     const bool activate = !(flags & SWP_NOACTIVATE);
