@@ -1,7 +1,9 @@
 """The program under a desktop's own compositor, nested in a private virtual X screen: GNOME's
 (mutter) or KDE's (KWin), through XWayland and on Wayland itself, or sway on Wayland itself. Each
-time the start-up window shows whole, on Wayland itself comes back in front when another
-program's window covers it, and closing it (the desktop's Alt+F4) ends the program; the main
+time the start-up window shows whole, and closing it ends the program: through XWayland with the
+desktop's Alt+F4; on Wayland itself, where the program draws its title bar, it comes back in front
+when another program's window covers it, follows a drag of that bar and closes from its close
+button; the main
 window shows whole at its own size (floating, under sway), grows from its bottom-right corner,
 follows two title drags in a row by exactly the pointer's path and stays put under a click on its
 title. Where the compositor minimises and maximises (not sway): on Wayland itself, where the move
@@ -27,6 +29,9 @@ from wayland_test import (CAPTION_X, CLOSE_FROM_RIGHT, OUTPUT, START_UP_SIZE, TI
 
 SKIPPED = 77
 MINIMISE_OVER_DRAG_ZONE = 97  # from the right: the minimise button, inside the drag zone too
+# The start-up window's own title bar on Wayland itself, from its client area's top right.
+START_UP_TITLE = (-150, -10)
+START_UP_CLOSE = (-11, -10)
 
 
 def skip(reason):
@@ -169,8 +174,20 @@ def start_up_window_checks(session, executable, kind, open_other=None):
             check(shows_whole(found), "%s: a covered start-up window comes back in front, whole"
                   % kind)
         x, y, width, height = found
-        click(x + width // 4, y + height - 5)
-        run("xdotool", "key", "alt+F4")
+        if open_other:
+            by = (100, 60)  # mutter keeps a title bar from going above the output
+            drag((x + width + START_UP_TITLE[0], y + START_UP_TITLE[1]), by, steps=12,
+                 window=start_up_window)
+            moved = settled(start_up_window, "the dragged start-up window")
+            print("%s: start-up window's title drag by %s: moved by %s"
+                  % (kind, by, (moved[0] - x, moved[1] - y)))
+            check(moved == (x + by[0], y + by[1], width, height),
+                  "%s: a drag of the start-up window's title bar moves it by exactly that" % kind)
+            x, y = moved[:2]
+            click(x + width + START_UP_CLOSE[0], y + START_UP_CLOSE[1])
+        else:
+            click(x + width // 4, y + height - 5)
+            run("xdotool", "key", "alt+F4")
         check(eventually(lambda: process.poll() is not None, 15) and process.returncode == 0
               and main_window() == other,
               "%s: closing the start-up window ends the program without the main window" % kind)
@@ -187,7 +204,9 @@ def main_window_checks(session, executable, kind, stacking, running=None):
         # drag's first steps.
         x, y, width, height = shown_and_grown(kind, whole_drag=stacking)
 
-        for by in ((100, 60), (-100, -60)):
+        # Two drags there and back, the first where the window stays whole on the output.
+        there = (100, 60) if y + height + 60 <= OUTPUT[1] else (-100, -60)
+        for by in (there, (-there[0], -there[1])):
             drag((x + CAPTION_X, y + TITLE_BAR_Y), by, steps=12)
             moved = settled(main_window, "the dragged window")
             print("%s: title drag by %s: moved by %s" % (kind, by, (moved[0] - x, moved[1] - y)))

@@ -99,12 +99,12 @@ def pointer_to(x, y):
     run("xdotool", "mousemove", "--sync", str(x), str(y))
 
 
-def drag(start, by, steps=10):
-    """Presses at `start`, moves the pointer by `by` in steps and releases once the main
-    window has followed. The compositor's move or resize begins a little after the press, when
+def drag(start, by, steps=10, window=main_window):
+    """Presses at `start`, moves the pointer by `by` in steps and releases once the window
+    (the main window unless another finder is given) has followed. The compositor's move or resize begins a little after the press, when
     the program asks for it: until the window changes, the pointer goes on stepping a pixel
     off its end and back, so that the compositor sees it move."""
-    before = main_window()
+    before = window()
     pointer_to(*start)
     run("xdotool", "mousedown", "1")
     end = (start[0] + by[0], start[1] + by[1])
@@ -115,11 +115,11 @@ def drag(start, by, steps=10):
     def followed():
         run("xdotool", "mousemove", "--sync", str(end[0] + 1), str(end[1]))
         run("xdotool", "mousemove", "--sync", *map(str, end))
-        return main_window() not in (before, None)
+        return window() not in (before, None)
 
     eventually(followed, 10, interval=0.3)
     # Released only once the window has caught up with the pointer's end.
-    settled(main_window, "the window to follow the pointer")
+    settled(window, "the window to follow the pointer")
     run("xdotool", "mouseup", "1")
 
 
