@@ -18,7 +18,7 @@ constexpr QSize closeButtonSize{16, 14};
 constexpr int closeButtonMargin = 3; // from the bar's right and top
 constexpr int captionIndent = 4;
 
-// The desktop's classic tool-window colours, as on the program's other desktops.
+// The classic tool-window look: its caption gradients, button face and edges.
 const QColor borderColor{0x40, 0x40, 0x40};
 const QColor activeFrom{0x0a, 0x24, 0x6a};
 const QColor activeTo{0xa6, 0xca, 0xf0};
