@@ -5,6 +5,7 @@
 #include "platform/forms/ReadingOrder.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/UserControl.h"
+#include "platform/windowing/ToolWindowFrame.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -48,8 +49,9 @@ private:
 // A window is a frame named by its caption, its controls read line by line from the top.
 class AccessibleForm : public QAccessibleWidget {
 public:
+    // A form is a window, or the client area of the frame the program draws around it.
     explicit AccessibleForm(DrawingWidget* form)
-        : QAccessibleWidget(form, QAccessible::Window) {}
+        : QAccessibleWidget(form, form->isWindow() ? QAccessible::Window : QAccessible::Client) {}
 
     QAccessibleInterface* child(int index) const override {
         const std::vector<QAccessibleInterface*> children = inReadingOrder();
@@ -155,9 +157,13 @@ private:
 QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
     if (auto* control = qobject_cast<UserControl*>(object))
         return new AccessibleUserControl(control);
-    // A window that draws is a form; a picture box draws too, inside one.
-    if (auto* form = qobject_cast<DrawingWidget*>(object); form && form->isWindow())
+    // A window that draws is a form, as is one in a frame of the program's; a picture box
+    // draws too, inside one.
+    if (auto* form = qobject_cast<DrawingWidget*>(object);
+        form && (form->isWindow() || ToolWindowFrame::windowOf(form) != form))
         return new AccessibleForm(form);
+    if (auto* frame = qobject_cast<ToolWindowFrame*>(object))
+        return new QAccessibleWidget(frame, QAccessible::Window);
     if (auto* shape = qobject_cast<Shape*>(object))
         return new AccessibleShape(shape);
     if (auto* announcement = qobject_cast<Announcement*>(object))

@@ -11,7 +11,10 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/windowing/ToolWindowFrame.h"
 #include "tests/support/Waiting.h"
+
+#include "platform/windowing/ToolWindowFrame.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <array>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -271,7 +275,8 @@ std::vector<std::pair<QString, QAccessible::Role>> accessibleChildren(Form& form
 TEST(FormTest, AScreenReaderSeesAFrameNamedByItsCaptionWithItsControlsInReadingOrder) {
     ApplicationFixture fixture;
     // Listed front to back, which is neither the reading order nor its reverse.
-    Form form(design(R"({"name": "Reading", "properties": {"Caption": "Okuma Sırası"},
+    const FormDesign reading =
+        design(R"({"name": "Reading", "properties": {"Caption": "Okuma Sırası"},
       "controls": [
         {"kind": "Label", "name": "Count", "left": 1500, "top": 600, "width": 600, "height": 300,
          "properties": {"Caption": "34"}},
@@ -281,16 +286,26 @@ TEST(FormTest, AScreenReaderSeesAFrameNamedByItsCaptionWithItsControlsInReadingO
          "properties": {"Caption": "Gün Kaldı..."}},
         {"kind": "Label", "name": "Caption", "left": 0, "top": 630, "width": 1200,
          "height": 300, "properties": {"Caption": "İzin Kullandıysan:"}}
-      ]})"));
+      ]})");
+    Form form(reading);
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     EXPECT_EQ(window->role(), QAccessible::Window); // a frame, not a filler
     EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Okuma Sırası"));
     using Child = std::pair<QString, QAccessible::Role>;
-    EXPECT_EQ(accessibleChildren(form),
-              (std::vector<Child>{{"Başlık", QAccessible::StaticText},
-                                  {"İzin Kullandıysan:", QAccessible::StaticText},
-                                  {"34", QAccessible::StaticText},
-                                  {"Gün Kaldı...", QAccessible::StaticText}}));
+    const std::vector<Child> inReadingOrder{{"Başlık", QAccessible::StaticText},
+                                            {"İzin Kullandıysan:", QAccessible::StaticText},
+                                            {"34", QAccessible::StaticText},
+                                            {"Gün Kaldı...", QAccessible::StaticText}};
+    EXPECT_EQ(accessibleChildren(form), inReadingOrder);
+
+    // In the frame the program draws on Wayland the frame is the window, the form its client.
+    auto* framed = new Form(reading);
+    const std::unique_ptr<ToolWindowFrame> frame = std::make_unique<ToolWindowFrame>(framed);
+    window = QAccessible::queryAccessibleInterface(frame.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Okuma Sırası"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(framed)->role(), QAccessible::Client);
+    EXPECT_EQ(accessibleChildren(*framed), inReadingOrder);
 }
 
 TEST(FormTest, ANamedShapeIsAPictureShownToScreenReadersOnlyWhileNoFilledShapeHidesIt) {
