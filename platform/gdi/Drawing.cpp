@@ -120,7 +120,7 @@ void SurfacePixels::replace(const QRect& area, int stepX, int stepY, OleColor fr
                 std::uint32_t* corner = row + qsizetype(x) * scale;
                 if ((*corner & rgbBits) != match)
                     continue;
-                fillRows(corner, stride_, scale, scale, pixel);
+                fillBlock(corner, stride_, scale, pixel);
                 written(x, y);
             }
         }

@@ -59,7 +59,7 @@ public:
         const std::optional<OleColor> plain = plainColor(color);
         if (!plain || !inside(x, y))
             return invalidColor;
-        fillBlock(block(x, y), pixelFromPlain(*plain));
+        fillBlock(block(x, y), stride_, scale_, pixelFromPlain(*plain));
         written(x, y);
         return *plain;
     }
@@ -93,13 +93,6 @@ public:
 private:
     std::uint32_t* block(int x, int y) const {
         return bits_ + qsizetype(y) * scale_ * stride_ + qsizetype(x) * scale_;
-    }
-    void fillBlock(std::uint32_t* corner, std::uint32_t pixel) {
-        if (scale_ == 1) {
-            *corner = pixel;
-            return;
-        }
-        fillRows(corner, stride_, scale_, scale_, pixel);
     }
     bool inside(int x, int y) const {
         return unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_);

@@ -32,6 +32,14 @@ inline void fillRows(std::uint32_t* to, qsizetype stride, qsizetype count, int r
         fillPixels(to + row * stride, count, pixel);
 }
 
+// Sets the scale × scale block of device pixels from `corner` on: one logical pixel.
+inline void fillBlock(std::uint32_t* corner, qsizetype stride, int scale, std::uint32_t pixel) {
+    if (scale == 1)
+        *corner = pixel;
+    else
+        fillRows(corner, stride, scale, scale, pixel);
+}
+
 // The whole device scale of a surface image: each of its logical pixels a scale × scale block.
 inline int deviceScaleOf(const QImage& image) {
     return std::max(1, int(image.devicePixelRatio()));
@@ -60,10 +68,8 @@ private:
     void span(QPoint from, QPoint to);
     // (x, y) lies inside.
     void setPixel(int x, int y) {
-        if (scale_ == 1)
-            bits_[y * stride_ + x] = pixel_;
-        else
-            fillRow(x, y, 1);
+        fillBlock(bits_ + qsizetype(y) * scale_ * stride_ + qsizetype(x) * scale_, stride_, scale_,
+                  pixel_);
     }
     // `count` pixels from (left, y) on, all inside.
     void fillRow(int left, int y, int count) {
